@@ -1,0 +1,33 @@
+#pragma once
+// Number-to-text conversions shared by every result.
+#include <string>
+#include <string_view>
+
+#include "core/real.h"
+
+namespace quelm {
+
+// The general 15-digit form: the digits are rounded to 18 significant digits
+// (half to even), then to 15 by the 16th digit (5 or more rounds up); trailing
+// zeros dropped; fixed form for magnitudes from 0.0001 to below 1E15,
+// exponent form ("1.2345E-5", "1E15") otherwise; zero is "0".
+std::string FormatGeneral(Real x);
+
+// Round(x * 10^n) / 10^n: the product rounded to a 64-bit integer, ties to
+// even on its binary value (beyond the 64-bit range: invalid operation).
+// Negative n divides by 10^-n instead.
+Real RoundDecimals(Real x, int n);
+
+// FormatGeneral(RoundDecimals(x, n)).
+std::string FormatRounded(Real x, int n);
+
+// x with as many decimals as the picture ("0.00000000") has zeros after its
+// point, rounded half away from zero; at least one integer digit.
+std::string FormatFixed(Real x, std::string_view picture);
+
+// An SI-prefixed text such as "1.235kΩ": x in double precision, a digits,
+// mode "ed" (a significant digits), "dp" (a decimals) or any other text (no
+// rounding), then the unit. The scaled value is not re-scaled after rounding.
+std::string FormatEngineering(double x, int a, std::string_view mode, std::string_view unit);
+
+} // namespace quelm
