@@ -1,0 +1,81 @@
+#include "varicap/plate_design.h"
+
+#include "core/checked.h"
+#include "core/format.h"
+
+namespace varicap {
+
+using quelm::Check;
+using quelm::Div;
+using quelm::FactorAt;
+
+namespace {
+
+const char* TextAt(const std::array<const char*, 3>& texts, int index) {
+  if (index < 0)
+    index = 0;
+  if (index > 2)
+    index = 2;
+  return texts[static_cast<std::size_t>(index)];
+}
+
+// The product of the four known quantities, checked step by step.
+Real Product(Real a, Real b, Real c, Real d) { return Check(Check(Check(a * b) * c) * d); }
+
+} // namespace
+
+Real Epsilon0() { return Check(8.85418781762L * quelm::Pow10(-12)); }
+
+PlateDesignResult SolvePlateDesign(Quantity target, const PlateDesignInput& in) {
+  const Real e0 = Epsilon0();
+
+  const quelm::UnitFactor areaUnit = FactorAt(kAreaUnits, in.areaUnit);
+  const quelm::UnitFactor spacingUnit = FactorAt(kSpacingUnits, in.spacingUnit);
+  const quelm::UnitFactor capacitanceUnit = FactorAt(kCapacitanceUnits, in.capacitanceUnit);
+
+  const Real n = in.multiplicity;
+  const Real er = in.permittivity;
+  const Real s = areaUnit.Apply(in.area);
+  const Real d = spacingUnit.Apply(in.spacing);
+  const Real c = capacitanceUnit.Apply(in.capacitance);
+
+  PlateDesignResult result;
+  Real value = 0;
+  switch (target) {
+  case Quantity::Multiplicity:
+    if (Product(s, d, c, er) == 0)
+      return result;
+    value = Div(Check(c * d), Check(Check(er * e0) * s));
+    break;
+  case Quantity::Area:
+    if (Product(n, d, c, er) == 0)
+      return result;
+    value = areaUnit.Unapply(Div(Check(c * d), Check(Check(er * e0) * n)));
+    result.unit = TextAt(kAreaUnitTexts, in.areaUnit);
+    break;
+  case Quantity::Spacing:
+    if (Product(n, s, c, er) == 0)
+      return result;
+    value = spacingUnit.Unapply(Div(Check(Check(Check(er * e0) * n) * s), c));
+    result.unit = TextAt(kSpacingUnitTexts, in.spacingUnit);
+    break;
+  case Quantity::Capacitance:
+    if (Product(n, s, d, er) == 0)
+      return result;
+    value = capacitanceUnit.Unapply(Div(Check(Check(Check(er * e0) * n) * s), d));
+    result.unit = TextAt(kCapacitanceUnitTexts, in.capacitanceUnit);
+    break;
+  case Quantity::Permittivity:
+    if (Product(n, s, d, c) == 0)
+      return result;
+    value = Div(Check(c * d), Check(Check(n * s) * e0));
+    break;
+  }
+
+  result.solved = true;
+  result.value = quelm::RoundDecimals(value, 4);
+  result.text = quelm::FormatGeneral(result.value);
+  return result;
+}
+
+} // namespace varicap
