@@ -1,0 +1,354 @@
+#include "core/kit/kit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QCompleter>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPointer>
+#include <QRadioButton>
+
+#include "core/errors.h"
+#include "core/numtext.h"
+
+namespace kit {
+
+// ---- Dialogs -------------------------------------------------------------
+
+namespace {
+
+class MessageBoxSink : public MessageSink {
+public:
+  void ErrorDialog(QWidget* parent, const QString& text) override {
+    Show(parent, QStringLiteral("エラー"), text);
+  }
+  void ApplicationErrorBox(QWidget* parent, const QString& text) override {
+    Show(parent, QStringLiteral("QUELM 2.0"), text);
+  }
+
+private:
+  static void Show(QWidget* parent, const QString& title, const QString& text) {
+    QMessageBox box(QMessageBox::Critical, title, text, QMessageBox::Ok, parent ? parent->window() : nullptr);
+    box.setObjectName(QStringLiteral("quelmMessageBox"));
+    box.exec();
+  }
+};
+
+MessageBoxSink gMessageBoxes;
+MessageSink* gSink = nullptr;
+
+MessageSink& Sink() { return gSink ? *gSink : gMessageBoxes; }
+
+} // namespace
+
+MessageSink* SetMessageSink(MessageSink* sink) {
+  MessageSink* previous = gSink;
+  gSink = sink;
+  return previous;
+}
+
+void ZeroInputError(QWidget* parent) {
+  Sink().ErrorDialog(parent, QStringLiteral("0 の入力値があるため、計算できません。\n正しい値を入力してください。"));
+}
+
+void ErrorDialog(QWidget* parent, const QString& text) { Sink().ErrorDialog(parent, text); }
+
+void ApplicationErrorBox(QWidget* parent, const QString& message) {
+  Sink().ApplicationErrorBox(parent, QString::fromStdString(quelm::WithClosingPoint(message.toStdString())));
+}
+
+bool Guard(QWidget* context, const Handler& handler) {
+  try {
+    handler();
+    return true;
+  } catch (const quelm::CalcError& error) {
+    ApplicationErrorBox(context, QString::fromStdString(error.RawMessage()));
+    return false;
+  }
+}
+
+// ---- Key actions -----------------------------------------------------------
+
+namespace {
+
+bool IsEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+
+// An event filter that sees every key press of one widget before the widget
+// does. `action` returns true to swallow the key.
+class KeyAction : public QObject {
+public:
+  using Action = std::function<bool(QKeyEvent*)>;
+  KeyAction(QWidget* target, Action action) : QObject(target), target_(target), action_(std::move(action)) {
+    target->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == target_ && event->type() == QEvent::KeyPress)
+      return action_(static_cast<QKeyEvent*>(event));
+    // Keep Enter from being offered as a shortcut to anything else.
+    if (watched == target_ && event->type() == QEvent::ShortcutOverride) {
+      auto* key = static_cast<QKeyEvent*>(event);
+      if (IsEnter(key)) {
+        event->accept();
+        return false;
+      }
+    }
+    return false;
+  }
+
+private:
+  QWidget* target_;
+  Action action_;
+};
+
+// The widget that receives a field's keys (an editable list's line edit).
+QWidget* KeyTarget(QWidget* field) {
+  if (auto* combo = qobject_cast<QComboBox*>(field); combo && combo->lineEdit())
+    return combo->lineEdit();
+  return field;
+}
+
+void OnEnter(QWidget* field, std::function<void()> action) {
+  new KeyAction(KeyTarget(field), [action = std::move(action)](QKeyEvent* key) {
+    if (!IsEnter(key))
+      return false;
+    action();
+    return true;
+  });
+}
+
+// Runs the steps in order; stops at the first that fails.
+bool Steps(QWidget* context, std::initializer_list<const Handler*> steps) {
+  for (const Handler* step : steps) {
+    if (!Guard(context, *step))
+      return false;
+  }
+  return true;
+}
+
+} // namespace
+
+void EnterIgnored(QWidget* field) {
+  OnEnter(field, [] {});
+}
+
+void EnterCalculates(QWidget* field, Handler calc) {
+  OnEnter(field, [field, calc = std::move(calc)] { Guard(field, calc); });
+}
+
+void EnterCalculatesTwice(QWidget* field, Handler first, Handler second) {
+  OnEnter(field, [field, first = std::move(first), second = std::move(second)] { Steps(field, {&first, &second}); });
+}
+
+void EnterCalculatesThenFocuses(QWidget* field, Handler calc, QLineEdit* partner) {
+  OnEnter(field, [field, partner, calc = std::move(calc)] {
+    if (Guard(field, calc))
+      FocusSelectAll(partner);
+  });
+}
+
+void EnterCalculatesRefocusedA(QLineEdit* field, QWidget* button, Handler calc) {
+  OnEnter(field, [field, button, calc = std::move(calc)] {
+    button->setFocus(Qt::OtherFocusReason);
+    if (Guard(field, calc))
+      FocusSelectAll(field);
+  });
+}
+
+void EnterCalculatesRefocusedB(QLineEdit* field, QWidget* button, Handler calc) {
+  OnEnter(field, [field, button, calc = std::move(calc)] {
+    if (!Guard(field, calc))
+      return;
+    button->setFocus(Qt::OtherFocusReason);
+    FocusSelectAll(field);
+  });
+}
+
+void EnterCalculatesByMode(QWidget* field, QWidget* modeA, QWidget* modeB, Handler a, Handler b) {
+  OnEnter(field, [=] {
+    if (!modeA->isHidden() && !Steps(field, {&a, &b}))
+      return;
+    if (!modeB->isHidden())
+      Steps(field, {&b, &a});
+  });
+}
+
+void AnyKeyCalculates(QWidget* widget, Handler calc) {
+  new KeyAction(KeyTarget(widget), [widget, calc = std::move(calc)](QKeyEvent*) {
+    Guard(widget, calc);
+    return false;
+  });
+}
+
+// ---- Input fields ----------------------------------------------------------
+
+namespace {
+
+QString Filtered(const QString& text) {
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+  const std::u16string kept = quelm::FilterNumericText(units);
+  return QString::fromUtf16(kept.data(), static_cast<qsizetype>(kept.size()));
+}
+
+// Filters the field's text; returns true when it was already clean. The
+// caret keeps its place among the characters that stay.
+bool FilterField(QLineEdit* field) {
+  const QString text = field->text();
+  const QString clean = Filtered(text);
+  if (clean == text)
+    return true;
+  const int caret = field->cursorPosition();
+  const int removedBefore = caret - Filtered(text.left(caret)).size();
+  field->setText(clean);
+  field->setCursorPosition(caret - removedBefore);
+  return false;
+}
+
+void AskForLatinDigits(QWidget* field) {
+  field->setInputMethodHints(field->inputMethodHints() | Qt::ImhPreferNumbers | Qt::ImhPreferLatin);
+}
+
+} // namespace
+
+void Numeric(std::initializer_list<QLineEdit*> fields) {
+  for (QLineEdit* field : fields) {
+    AskForLatinDigits(field);
+    QObject::connect(field, &QLineEdit::textChanged, field, [field] { FilterField(field); });
+    FilterField(field);
+  }
+}
+
+void Numeric(QLineEdit* field, Handler after) {
+  AskForLatinDigits(field);
+  // The write-back of a dirty text runs this again with the clean text,
+  // which then runs `after`: once per change.
+  QObject::connect(field, &QLineEdit::textChanged, field, [field, after = std::move(after)] {
+    if (FilterField(field))
+      Guard(field, after);
+  });
+  FilterField(field);
+}
+
+void NumericCombo(QComboBox* combo) {
+  combo->setEditable(true);
+  combo->setCompleter(nullptr);
+  combo->setInsertPolicy(QComboBox::NoInsert);
+  QLineEdit* edit = combo->lineEdit();
+  AskForLatinDigits(edit);
+  QObject::connect(edit, &QLineEdit::textChanged, edit, [edit] { FilterField(edit); });
+  EnterIgnored(combo);
+}
+
+void DigitsOnlyKeys(QLineEdit* field) {
+  new KeyAction(field, [](QKeyEvent* key) {
+    const QString text = key->text();
+    if (text.isEmpty() || !text.at(0).isPrint())
+      return false; // editing and navigation keys, shortcuts
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+      return false;
+    for (QChar c : text) {
+      if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+        return true;
+    }
+    return false;
+  });
+}
+
+// ---- Actions ----------------------------------------------------------------
+
+void OnClick(QAbstractButton* button, Handler handler) {
+  QObject::connect(button, &QAbstractButton::clicked, button,
+                   [button, handler = std::move(handler)] { Guard(button, handler); });
+}
+
+void OnPick(QComboBox* combo, Handler handler) {
+  QObject::connect(combo, &QComboBox::activated, combo, [combo, handler = std::move(handler)] { Guard(combo, handler); });
+}
+
+void OnRadioPick(QGroupBox* group, Handler handler) {
+  const auto buttons = group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+  auto shared = std::make_shared<Handler>(std::move(handler));
+  for (QRadioButton* button : buttons) {
+    // Whether the item was already selected when the user pressed it: a
+    // click on the selected item changes nothing and runs nothing.
+    auto wasChecked = std::make_shared<bool>(false);
+    QObject::connect(button, &QAbstractButton::pressed, button, [button, wasChecked] { *wasChecked = button->isChecked(); });
+    QObject::connect(button, &QAbstractButton::clicked, button, [group, shared, wasChecked] {
+      if (!*wasChecked)
+        Guard(group, *shared);
+    });
+  }
+}
+
+void OnCheck(QAbstractButton* box, Handler handler) {
+  QObject::connect(box, &QAbstractButton::clicked, box, [box, handler = std::move(handler)] { Guard(box, handler); });
+}
+
+// ---- Reading and writing ----------------------------------------------------
+
+Real Read(const QLineEdit* field) { return quelm::ReadNumber(field->text().toStdString()); }
+
+Real Read(const QComboBox* editable) { return quelm::ReadNumber(editable->currentText().toStdString()); }
+
+Real ReadStrict(const QLineEdit* field) { return quelm::ReadNumberStrict(field->text().toStdString()); }
+
+quelm::UnitFactor Factor(const QComboBox* list, std::span<const quelm::UnitFactor> table) {
+  return quelm::FactorAt(table, list->currentIndex());
+}
+
+int RadioIndex(const QGroupBox* group) {
+  const auto buttons = group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+  for (int i = 0; i < buttons.size(); ++i) {
+    if (buttons[i]->isChecked())
+      return i;
+  }
+  return -1;
+}
+
+void SetRadioIndex(QGroupBox* group, int index) {
+  const auto buttons = group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+  if (index >= 0 && index < buttons.size())
+    buttons[index]->setChecked(true);
+}
+
+void Write(QLineEdit* field, const std::string& utf8) { field->setText(QString::fromStdString(utf8)); }
+
+void Write(QLabel* label, const std::string& utf8) { label->setText(QString::fromStdString(utf8)); }
+
+void Blank(QLineEdit* field) { field->setText(QStringLiteral(" ")); }
+
+void FocusSelectAll(QLineEdit* field) {
+  field->setFocus(Qt::OtherFocusReason);
+  field->selectAll();
+}
+
+namespace {
+const char* const kColourProperty = "quelmColour";
+}
+
+void Paint(QWidget* field, Colour colour) {
+  QPalette palette = field->palette();
+  const QPalette standard = QApplication::palette(field);
+  QColor fill = standard.color(QPalette::Base);
+  if (colour == Colour::ButtonFace)
+    fill = standard.color(QPalette::Button);
+  else if (colour == Colour::Light3D)
+    fill = standard.color(QPalette::Midlight);
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::Base, fill);
+  field->setPalette(palette);
+  field->setProperty(kColourProperty, static_cast<int>(colour));
+}
+
+Colour PaintedColour(const QWidget* field) {
+  const QVariant v = field->property(kColourProperty);
+  return v.isValid() ? static_cast<Colour>(v.toInt()) : Colour::Window;
+}
+
+} // namespace kit

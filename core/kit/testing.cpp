@@ -1,0 +1,59 @@
+#include "core/kit/testing.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+
+namespace kit::testing {
+
+RecordingSink::RecordingSink() : previous_(SetMessageSink(this)) {}
+
+RecordingSink::~RecordingSink() { SetMessageSink(previous_); }
+
+void RecordingSink::ErrorDialog(QWidget*, const QString& text) {
+  dialogs.append({Dialog::Error, QStringLiteral("エラー"), text});
+  focusAtDialog.append(QApplication::focusWidget());
+}
+
+void RecordingSink::ApplicationErrorBox(QWidget*, const QString& text) {
+  dialogs.append({Dialog::Application, QStringLiteral("QUELM 2.0"), text});
+  focusAtDialog.append(QApplication::focusWidget());
+}
+
+QString ZeroInputText() {
+  return QStringLiteral("0 の入力値があるため、計算できません。\n正しい値を入力してください。");
+}
+
+void Type(QLineEdit* field, const QString& text) {
+  field->selectAll();
+  QTest::keyClick(field, Qt::Key_Backspace);
+  for (QChar c : text) {
+    if (c.unicode() < 0x80) {
+      QTest::keyClick(field, c.toLatin1());
+    } else { // a character from an input method: a key event with text only
+      QTest::sendKeyEvent(QTest::Press, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+      QTest::sendKeyEvent(QTest::Release, field, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+  }
+}
+
+void Enter(QWidget* widget) {
+  if (auto* combo = qobject_cast<QComboBox*>(widget); combo && combo->lineEdit())
+    widget = combo->lineEdit();
+  QTest::keyClick(widget, Qt::Key_Return);
+}
+
+void Pick(QComboBox* combo, int index) {
+  combo->setCurrentIndex(index);
+  emit combo->activated(index);
+}
+
+void PickRadio(QGroupBox* group, int index) {
+  const auto buttons = group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
+  buttons.at(index)->click();
+}
+
+} // namespace kit::testing

@@ -1,0 +1,327 @@
+// The page kit: filter, key variants, guard and dialogs.
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "core/errors.h"
+#include "core/kit/kit.h"
+#include "core/kit/testing.h"
+
+using kit::testing::Dialog;
+using kit::testing::RecordingSink;
+
+namespace {
+
+// A small window with two fields, a button and a log of what ran.
+struct Bench : QWidget {
+  QLineEdit* field = new QLineEdit(this);
+  QLineEdit* partner = new QLineEdit(this);
+  QPushButton* button = new QPushButton(QStringLiteral("計算"), this);
+  QLabel* modeA = new QLabel(this);
+  QLabel* modeB = new QLabel(this);
+  QStringList log;
+  Bench() {
+    auto* layout = new QVBoxLayout(this);
+    for (QWidget* w : {static_cast<QWidget*>(field), static_cast<QWidget*>(partner), static_cast<QWidget*>(button)})
+      layout->addWidget(w);
+    field->setObjectName("field");
+    partner->setObjectName("partner");
+    button->setObjectName("button");
+  }
+  kit::Handler Logs(const QString& name) {
+    return [this, name] { log << name; };
+  }
+  kit::Handler Fails(const QString& name) {
+    return [this, name] {
+      log << name;
+      throw quelm::CalcError(quelm::FaultKind::Conversion, "1.2.3");
+    };
+  }
+  void ShowActive() {
+    show();
+    QApplication::setActiveWindow(this);
+    QVERIFY(QTest::qWaitForWindowActive(this));
+  }
+};
+
+} // namespace
+
+class KitTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void filterRunsOnTypingPastingAndWritesFromCode_data() {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("letter") << "12a" << "12";
+    QTest::newRow("comma") << "1,234.5" << "1234.5";
+    QTest::newRow("signs") << "-3e-2" << "32";
+    QTest::newRow("full-width") << "１２" << "";
+    QTest::newRow("extra points kept") << "1.2.3" << "1.2.3";
+  }
+  void filterRunsOnTypingPastingAndWritesFromCode() {
+    QFETCH(QString, input);
+    QFETCH(QString, expected);
+    Bench bench;
+    kit::Numeric({bench.field});
+    bench.field->setText(input); // a paste or a write from code
+    QCOMPARE(bench.field->text(), expected);
+    kit::testing::Type(bench.field, input);
+    QCOMPARE(bench.field->text(), expected);
+  }
+
+  void filterKeepsTheCaretAmongTheKeptCharacters() {
+    Bench bench;
+    kit::Numeric({bench.field});
+    bench.field->setText("12");
+    bench.field->setCursorPosition(1);
+    QTest::keyClicks(bench.field, "x");
+    QCOMPARE(bench.field->text(), QString("12"));
+    QCOMPARE(bench.field->cursorPosition(), 1);
+  }
+
+  void changeActionRunsOnceAfterTheFilter() {
+    Bench bench;
+    QStringList seen;
+    kit::Numeric(bench.field, [&] { seen << bench.field->text(); });
+    bench.field->setText("4a5");
+    QCOMPARE(seen, QStringList{"45"});
+  }
+
+  void enterVariantsRunTheirCalculations() {
+    Bench bench;
+    kit::EnterCalculatesTwice(bench.field, bench.Logs("first"), bench.Logs("second"));
+    kit::EnterIgnored(bench.partner);
+    QString typed;
+    QObject::connect(bench.partner, &QLineEdit::returnPressed, [&] { typed = "returnPressed"; });
+    kit::testing::Enter(bench.field);
+    QTest::keyClick(bench.field, Qt::Key_Enter); // the keypad's Enter too
+    kit::testing::Enter(bench.partner);
+    QCOMPARE(bench.log, (QStringList{"first", "second", "first", "second"}));
+    QVERIFY(typed.isEmpty());
+  }
+
+  void aFailedStepShowsTheErrorAndStopsTheKeyAction() {
+    RecordingSink sink;
+    Bench bench;
+    kit::EnterCalculatesTwice(bench.field, bench.Fails("first"), bench.Logs("second"));
+    kit::testing::Enter(bench.field);
+    QCOMPARE(bench.log, QStringList{"first"});
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Application);
+    QCOMPARE(sink.dialogs[0].title, QString("QUELM 2.0"));
+    QCOMPARE(sink.dialogs[0].text, QString("'1.2.3' は浮動小数点数ではありません."));
+  }
+
+  void refocusedAReturnsFocusWithTextSelected() {
+    RecordingSink sink;
+    Bench bench;
+    bench.ShowActive();
+    bench.field->setText("300");
+    kit::EnterCalculatesRefocusedA(bench.field, bench.button, [&] {
+      bench.log << QApplication::focusWidget()->objectName();
+      kit::ZeroInputError(&bench);
+    });
+    bench.field->setFocus();
+    kit::testing::Enter(bench.field);
+    QCOMPARE(bench.log, QStringList{"button"}); // the calculation ran with focus on the button
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].title, QString("エラー"));
+    QCOMPARE(sink.dialogs[0].text, kit::testing::ZeroInputText());
+    QCOMPARE(QApplication::focusWidget(), bench.field);
+    QCOMPARE(bench.field->selectedText(), QString("300"));
+  }
+
+  void refocusedALeavesFocusOnTheButtonAfterAFault() {
+    RecordingSink sink;
+    Bench bench;
+    bench.ShowActive();
+    kit::EnterCalculatesRefocusedA(bench.field, bench.button, bench.Fails("calc"));
+    bench.field->setFocus();
+    kit::testing::Enter(bench.field);
+    QCOMPARE(QApplication::focusWidget(), bench.button);
+  }
+
+  void refocusedBCalculatesBeforeTheRoundTrip() {
+    Bench bench;
+    bench.ShowActive();
+    bench.field->setText("12");
+    kit::EnterCalculatesRefocusedB(bench.field, bench.button,
+                                   [&] { bench.log << QApplication::focusWidget()->objectName(); });
+    bench.field->setFocus();
+    kit::testing::Enter(bench.field);
+    QCOMPARE(bench.log, QStringList{"field"});
+    QCOMPARE(QApplication::focusWidget(), bench.field);
+    QCOMPARE(bench.field->selectedText(), QString("12"));
+  }
+
+  void thenFocusesMovesToThePartnerOnlyAfterSuccess() {
+    RecordingSink sink;
+    Bench bench;
+    bench.ShowActive();
+    bench.partner->setText("45");
+    kit::EnterCalculatesThenFocuses(bench.field, bench.Logs("calc"), bench.partner);
+    bench.field->setFocus();
+    kit::testing::Enter(bench.field);
+    QCOMPARE(QApplication::focusWidget(), bench.partner);
+    QCOMPARE(bench.partner->selectedText(), QString("45"));
+
+    Bench failing;
+    failing.ShowActive();
+    kit::EnterCalculatesThenFocuses(failing.field, failing.Fails("calc"), failing.partner);
+    failing.field->setFocus();
+    kit::testing::Enter(failing.field);
+    QCOMPARE(QApplication::focusWidget(), failing.field);
+  }
+
+  void byModeFollowsTheVisibleMarkers_data() {
+    QTest::addColumn<bool>("aVisible");
+    QTest::addColumn<bool>("bVisible");
+    QTest::addColumn<QStringList>("expected");
+    QTest::newRow("neither") << false << false << QStringList{};
+    QTest::newRow("a") << true << false << QStringList{"a", "b"};
+    QTest::newRow("b") << false << true << QStringList{"b", "a"};
+  }
+  void byModeFollowsTheVisibleMarkers() {
+    QFETCH(bool, aVisible);
+    QFETCH(bool, bVisible);
+    QFETCH(QStringList, expected);
+    Bench bench; // never shown: visibility is the marker's own flag
+    bench.modeA->setVisible(aVisible);
+    bench.modeB->setVisible(bVisible);
+    kit::EnterCalculatesByMode(bench.field, bench.modeA, bench.modeB, bench.Logs("a"), bench.Logs("b"));
+    kit::testing::Enter(bench.field);
+    QCOMPARE(bench.log, expected);
+  }
+
+  void byModeReadsTheSecondMarkerAfterTheFirstPair() {
+    Bench bench;
+    bench.modeA->setVisible(true);
+    bench.modeB->setVisible(false);
+    // The first pair's calculation swaps the markers, as a calculation may.
+    kit::EnterCalculatesByMode(bench.field, bench.modeA, bench.modeB, bench.Logs("a"), [&] {
+      bench.log << "b";
+      bench.modeB->setVisible(true);
+    });
+    kit::testing::Enter(bench.field);
+    QCOMPARE(bench.log, (QStringList{"a", "b", "b", "a"}));
+  }
+
+  void anyKeyCalculatesBeforeTheKeyTakesEffect() {
+    Bench bench;
+    kit::AnyKeyCalculates(bench.field, [&] { bench.log << bench.field->text(); });
+    QTest::keyClicks(bench.field, "ab");
+    kit::testing::Enter(bench.field);
+    QCOMPARE(bench.log, (QStringList{"", "a", "ab"}));
+    QCOMPARE(bench.field->text(), QString("ab"));
+  }
+
+  void editableListNeitherCompletesNorInserts() {
+    Bench bench;
+    auto* combo = new QComboBox(&bench);
+    combo->setEditable(true);
+    combo->addItems({"0.98", "0.97", "0.95", "0.9", "0.8", "0.67"});
+    combo->setCurrentIndex(2);
+    kit::NumericCombo(combo);
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), "0.6x");
+    QCOMPARE(combo->currentText(), QString("0.6"));
+    kit::testing::Enter(combo);
+    QCOMPARE(combo->count(), 6);
+    QCOMPARE(combo->currentText(), QString("0.6"));
+  }
+
+  void digitsOnlyKeysLetCodeWriteDecimals() {
+    Bench bench;
+    kit::DigitsOnlyKeys(bench.field);
+    QTest::keyClicks(bench.field, "1.5a2");
+    QCOMPARE(bench.field->text(), QString("152"));
+    bench.field->setText("1.1287");
+    QCOMPARE(bench.field->text(), QString("1.1287"));
+  }
+
+  void radioPickRunsOnlyWhenTheItemChanges() {
+    Bench bench;
+    auto* group = new QGroupBox(&bench);
+    auto* first = new QRadioButton("f", group);
+    new QRadioButton("L", group);
+    first->setChecked(true);
+    int runs = 0;
+    kit::OnRadioPick(group, [&] { ++runs; });
+    kit::testing::PickRadio(group, 0);
+    QCOMPARE(runs, 0);
+    kit::testing::PickRadio(group, 1);
+    QCOMPARE(runs, 1);
+    QCOMPARE(kit::RadioIndex(group), 1);
+    kit::SetRadioIndex(group, 0); // from code: nothing runs
+    QCOMPARE(runs, 1);
+  }
+
+  void pickRunsForUsersOnly() {
+    Bench bench;
+    auto* combo = new QComboBox(&bench);
+    combo->addItems({"pF", "μF"});
+    int runs = 0;
+    kit::OnPick(combo, [&] { ++runs; });
+    combo->setCurrentIndex(1);
+    QCOMPARE(runs, 0);
+    kit::testing::Pick(combo, 0);
+    QCOMPARE(runs, 1);
+  }
+
+  void paintUsesThePaletteRoles() {
+    Bench bench;
+    kit::Paint(bench.field, kit::Colour::ButtonFace);
+    QCOMPARE(bench.field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Button));
+    QCOMPARE(kit::PaintedColour(bench.field), kit::Colour::ButtonFace);
+    kit::Paint(bench.field, kit::Colour::Light3D);
+    QCOMPARE(bench.field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Midlight));
+    kit::Paint(bench.field, kit::Colour::Window);
+    QCOMPARE(bench.field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+  }
+
+  // The program's own path: a real modal box, closed by the "user".
+  void realBoxesCarryTitleIconAndText() {
+    Bench bench;
+    bench.ShowActive();
+    QString title, text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    int buttons = 0;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      title = box->windowTitle();
+      text = box->text();
+      icon = box->icon();
+      buttons = static_cast<int>(box->buttons().size());
+      box->button(QMessageBox::Ok)->click();
+    });
+    kit::ZeroInputError(&bench);
+    QCOMPARE(title, QString("エラー"));
+    QCOMPARE(text, kit::testing::ZeroInputText());
+    QCOMPARE(icon, QMessageBox::Critical);
+    QCOMPARE(buttons, 1);
+
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      title = box->windowTitle();
+      text = box->text();
+      box->button(QMessageBox::Ok)->click();
+    });
+    QVERIFY(!kit::Guard(&bench, [] { throw quelm::CalcError(quelm::FaultKind::Overflow); }));
+    QCOMPARE(title, QString("QUELM 2.0"));
+    QCOMPARE(text, QString("浮動小数点数のオーバーフロー."));
+  }
+};
+
+QTEST_MAIN(KitTest)
+#include "kit_test.moc"
