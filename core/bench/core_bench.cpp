@@ -10,7 +10,7 @@ static void BM_FormatGeneral(benchmark::State& state) {
   Real x = 299.792458L / 0.7L;
   for (auto _ : state) {
     benchmark::DoNotOptimize(quelm::FormatGeneral(x));
-    x *= 1.0001L;
+    x = x < 1e30L ? x * 1.0001L : 1.0L / 3;
   }
 }
 BENCHMARK(BM_FormatGeneral);
@@ -19,7 +19,7 @@ static void BM_FormatRounded(benchmark::State& state) {
   Real x = 1.23456789L;
   for (auto _ : state) {
     benchmark::DoNotOptimize(quelm::FormatRounded(x, 3));
-    x *= 1.0001L;
+    x = x < 1e6L ? x * 1.0001L : 1.23456789L;
   }
 }
 BENCHMARK(BM_FormatRounded);
@@ -34,7 +34,7 @@ static void BM_FormatEngineering(benchmark::State& state) {
   double x = 0.0001234567;
   for (auto _ : state) {
     benchmark::DoNotOptimize(quelm::FormatEngineering(x, 4, "ed", "A"));
-    x *= 1.001; // double-literal
+    x = x < 1e12 ? x * 1.001 : 0.0001234567; // double-literal
   }
 }
 BENCHMARK(BM_FormatEngineering);
