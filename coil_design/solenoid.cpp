@@ -1,0 +1,185 @@
+#include "coil_design/solenoid.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/checked.h"
+#include "core/format.h"
+
+namespace coil_design {
+
+using quelm::Check;
+using quelm::Div;
+using quelm::RoundDecimals;
+
+namespace {
+
+constexpr int kNagaokaTerms = 10000;
+
+// cₙ² for n = 1 … 10000, with c₀ = 1 and cₙ = cₙ₋₁·(2n − 1)/(2n). They do not
+// depend on the coil, so they are formed once; each is the same number the
+// running product gives term by term.
+const std::array<Real, kNagaokaTerms>& SquaredCoefficients() {
+  static const auto table = [] {
+    std::array<Real, kNagaokaTerms> c2{};
+    Real c = 1;
+    for (int n = 1; n <= kNagaokaTerms; ++n) {
+      c = c * (2 * n - 1) / (2 * n);
+      c2[static_cast<std::size_t>(n - 1)] = c * c;
+    }
+    return c2;
+  }();
+  return table;
+}
+
+Real Radius(const SolenoidInputs& in) { return in.diameter / 2000; }
+
+} // namespace
+
+Real NagaokaCoefficient(Real r, Real l) {
+  const Real r2 = Check(r * r);
+  const Real d = quelm::Sqrt(Check(Check(4 * r2) + Check(l * l)));
+  const Real k = Div(2 * r, d);
+  const Real k2 = k * k;
+
+  // S₁ = Σ cₙ²·k²ⁿ and S₂ = Σ cₙ²·k²ⁿ/(2n − 1), n = 1 … 10000.
+  const auto& c2 = SquaredCoefficients();
+  Real s1 = 0;
+  Real s2 = 0;
+  Real k2n = 1;
+  for (int n = 1; n <= kNagaokaTerms; ++n) {
+    k2n *= k2;
+    if (k2n == 0)
+      break; // every further term is zero and adds nothing
+    const Real term = c2[static_cast<std::size_t>(n - 1)] * k2n;
+    s1 += term;
+    s2 += term / (2 * n - 1);
+  }
+  const Real big_k = (1 + s1) * kPi / 2;
+  const Real big_e = (1 - s2) * kPi / 2;
+
+  const Real first = Check(Div(4 * d, l) * big_e);
+  const Real second = Check(Div(Check(l * d), r2) * (big_k - big_e));
+  const Real third = Div(Check(8 * r), l);
+  return Check(first + second - third) / kThreePi;
+}
+
+std::string NagaokaText(Real coefficient) {
+  return "長岡係数 ： " + quelm::FormatFixed(coefficient, "0.00000000");
+}
+
+Real SolenoidCoilLength(const SolenoidInputs& in, Real turns) {
+  return in.byLength ? in.length / 1000 : Check(in.wire * turns) / 1000;
+}
+
+bool SolenoidInductanceRejected(const SolenoidInputs& in, Real turns) {
+  const Real l = SolenoidCoilLength(in, turns);
+  const Real mu = Permeability(in.permeability);
+  return Check(Check(Check(Radius(in) * l) * turns) * mu) == 0;
+}
+
+namespace {
+
+// L = K·μ·π·(r·t)²/l.
+Real Inductance(Real k, Real mu, Real r, Real turns, Real l) {
+  const Real rt = Check(r * turns);
+  return Div(Check(Check(Check(k * mu) * kPi) * Check(rt * rt)), l);
+}
+
+} // namespace
+
+SolenoidInductance SolenoidInductanceOf(const SolenoidInputs& in, Real turns) {
+  const Real r = Radius(in);
+  const Real l = SolenoidCoilLength(in, turns);
+  const Real mu = Permeability(in.permeability);
+  SolenoidInductance out;
+  out.coefficient = NagaokaCoefficient(r, l);
+  out.henries = Inductance(out.coefficient, mu, r, turns, l);
+  return out;
+}
+
+bool SolenoidTurnsRejected(const SolenoidInputs& in, Real targetMicrohenries) {
+  const Real target = targetMicrohenries / 1000000;
+  const Real mu = Permeability(in.permeability);
+  const Real size = in.byLength ? in.length : in.wire;
+  return Check(Check(Check(Radius(in) * size) * target) * mu) == 0;
+}
+
+SolenoidTurns SolenoidTurnsSearch(Real r, Real wireMm, Real mu, Real targetHenries) {
+  SolenoidTurns out;
+  Real t = 0;
+  Real inductance = 0;
+  // Every phase first steps, then evaluates, then tests. Phase 1 stops at
+  // the turns bound. The inductance grows with the turns, so phases 2 to 4
+  // take about ten steps each; the step budget only guards against a
+  // coefficient so coarse that it does not.
+  int budget = kMaxSearchTurns / 10 + 200;
+  const auto at = [&](Real turns) {
+    if (--budget < 0)
+      return false;
+    const Real l = Check(wireMm * turns) / 1000;
+    out.coefficient = NagaokaCoefficient(r, l);
+    inductance = Inductance(out.coefficient, mu, r, turns, l);
+    return true;
+  };
+  const auto outOfRange = [&] {
+    out.inRange = false;
+    return out;
+  };
+  do {
+    t += 10;
+    if (t > kMaxSearchTurns || !at(t))
+      return outOfRange();
+  } while (inductance <= targetHenries);
+  do {
+    t -= 1;
+    if (!at(t))
+      return outOfRange();
+  } while (inductance >= targetHenries);
+  do {
+    t += 0.1L;
+    if (!at(t))
+      return outOfRange();
+  } while (inductance <= targetHenries);
+  do {
+    t -= 0.01L;
+    if (!at(t))
+      return outOfRange();
+  } while (inductance >= targetHenries);
+  out.turns = t;
+  return out;
+}
+
+SolenoidTurns SolenoidTurnsOf(const SolenoidInputs& in, Real targetMicrohenries) {
+  const Real r = Radius(in);
+  const Real mu = Permeability(in.permeability);
+  const Real target = targetMicrohenries / 1000000;
+  if (!in.byLength)
+    return SolenoidTurnsSearch(r, in.wire, mu, target);
+  // t = √(L·l/(K·μ·π))/r
+  const Real l = in.length / 1000;
+  SolenoidTurns out;
+  out.coefficient = NagaokaCoefficient(r, l);
+  const Real denominator = Check(Check(out.coefficient * mu) * kPi);
+  out.turns = Div(quelm::Sqrt(Div(Check(target * l), denominator)), r);
+  return out;
+}
+
+Wire SolenoidWire(const SolenoidInputs& in, Real turns) {
+  const Real r = Radius(in);
+  Wire wire;
+  wire.length = RoundDecimals(Check(Check(r * 2 * kPi) * turns), 2);
+  if (in.byLength) {
+    const Real l = in.length / 1000;
+    wire.diameter = RoundDecimals(Div(Check(l * 1000), turns), 4);
+    wire.suffix = " ";
+  } else {
+    const Real l = Check(in.wire * turns) / 1000;
+    wire.diameter = RoundDecimals(in.wire, 4);
+    wire.suffix = " 　(コイル長b= " + quelm::FormatGeneral(Check(l * 1000)) + "mm)";
+  }
+  wire.weight = CopperWeight(wire.diameter, wire.length, 1);
+  return wire;
+}
+
+} // namespace coil_design
