@@ -72,6 +72,8 @@ PlateDesignResult SolvePlateDesign(Quantity target, const PlateDesignInput& in) 
     break;
   }
 
+  // The rounding faults beyond 2^63 / 10^4 (about 9.2E14), so a solved
+  // value always has the plain decimal form that its input field keeps.
   result.solved = true;
   result.value = quelm::RoundDecimals(value, 4);
   result.text = quelm::FormatGeneral(result.value);

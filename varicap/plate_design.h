@@ -17,14 +17,13 @@ enum class Quantity { Multiplicity = 0, Area = 1, Spacing = 2, Capacitance = 3, 
 
 // Unit lists: factor from the typed unit to the base unit, item by item.
 // Area: m㎡, c㎡, ㎡ (square metres).
-inline constexpr std::array<quelm::UnitFactor, 3> kAreaUnits = {quelm::Over(6), quelm::Over(4),
-                                                                quelm::One()};
+inline constexpr std::array<quelm::UnitFactor, 3> kAreaUnits = {quelm::Over(6), quelm::Over(4), quelm::One()};
 // Spacing: mm, cm, ｍ (metres).
-inline constexpr std::array<quelm::UnitFactor, 3> kSpacingUnits = {
-    quelm::Over(3), quelm::Over(2), quelm::One()};
+inline constexpr std::array<quelm::UnitFactor, 3> kSpacingUnits = {quelm::Over(3), quelm::Over(2),
+                                                                   quelm::One()};
 // Capacitance: ｐＦ, ｎＦ, μＦ (farads).
-inline constexpr std::array<quelm::UnitFactor, 3> kCapacitanceUnits = {
-    quelm::Over(12), quelm::Over(9), quelm::Over(6)};
+inline constexpr std::array<quelm::UnitFactor, 3> kCapacitanceUnits = {quelm::Over(12), quelm::Over(9),
+                                                                       quelm::Over(6)};
 
 // The unit strings appended to a solved value, item by item (each begins
 // with one ASCII blank).
@@ -40,11 +39,11 @@ Real Epsilon0();
 // The five values as read from their fields (in their units), and the
 // selected item of each unit list.
 struct PlateDesignInput {
-  Real multiplicity = 0;  // N
-  Real area = 0;          // S in the area list's unit
-  Real spacing = 0;       // d in the spacing list's unit
-  Real capacitance = 0;   // C in the capacitance list's unit
-  Real permittivity = 0;  // εr
+  Real multiplicity = 0; // N
+  Real area = 0;         // S in the area list's unit
+  Real spacing = 0;      // d in the spacing list's unit
+  Real capacitance = 0;  // C in the capacitance list's unit
+  Real permittivity = 0; // εr
   int areaUnit = 1;
   int spacingUnit = 0;
   int capacitanceUnit = 0;

@@ -27,9 +27,8 @@ VaricapPage::VaricapPage(QWidget* parent) : QWidget(parent), ui(std::make_unique
   InitVaricapResources();
   ui->setupUi(this);
 
-  kit::Numeric({ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96, ui->Edit98,
-                ui->Edit99, ui->Edit100, ui->Edit101, ui->Edit102, ui->Edit104, ui->Edit106,
-                ui->Edit107});
+  kit::Numeric({ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96, ui->Edit98, ui->Edit99,
+                ui->Edit100, ui->Edit101, ui->Edit102, ui->Edit104, ui->Edit106, ui->Edit107});
   kit::DigitsOnlyKeys(ui->Edit92);
   for (QLineEdit* field : {ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96})
     kit::EnterCalculates(field, [this] { BitBtn22Click(); });
@@ -53,8 +52,7 @@ VaricapPage::VaricapPage(QWidget* parent) : QWidget(parent), ui(std::make_unique
 VaricapPage::~VaricapPage() = default;
 
 QLineEdit* VaricapPage::DesignField(int index) const {
-  const std::array<QLineEdit*, 5> fields = {ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95,
-                                            ui->Edit96};
+  const std::array<QLineEdit*, 5> fields = {ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96};
   if (index < 0 || index >= static_cast<int>(fields.size()))
     return nullptr;
   return fields[static_cast<std::size_t>(index)];

@@ -52,13 +52,13 @@ TEST_P(SolveTest, WritesRoundedValueAndUnitOfTheList) {
 
 const SolveCase kSolveCases[] = {
     {"CapacitancePicofarads", Q::Capacitance, Defaults(), "265.7824", " ｐＦ"},
-    {"CapacitanceNanofarads", Q::Capacitance, With([](auto& in) { in.capacitanceUnit = 1; }),
-     "0.2658", " ｎＦ"},
-    {"CapacitanceMicrofarads", Q::Capacitance, With([](auto& in) { in.capacitanceUnit = 2; }),
-     "0.0003", " μＦ"},
+    {"CapacitanceNanofarads", Q::Capacitance, With([](auto& in) { in.capacitanceUnit = 1; }), "0.2658",
+     " ｎＦ"},
+    {"CapacitanceMicrofarads", Q::Capacitance, With([](auto& in) { in.capacitanceUnit = 2; }), "0.0003",
+     " μＦ"},
     // The typed capacitance is ignored when C is solved.
-    {"CapacitanceIgnoresOwnField", Q::Capacitance, With([](auto& in) { in.capacitance = 0; }),
-     "265.7824", " ｐＦ"},
+    {"CapacitanceIgnoresOwnField", Q::Capacitance, With([](auto& in) { in.capacitance = 0; }), "265.7824",
+     " ｐＦ"},
     {"FourPlatesHalfMillimetreNanofarads", Q::Capacitance, With([](auto& in) {
        in.multiplicity = 4;
        in.area = 12.5L;
@@ -72,8 +72,7 @@ const SolveCase kSolveCases[] = {
     {"SpacingMetres", Q::Spacing, With([](auto& in) { in.spacingUnit = 2; }), "0.0009", " m"},
     {"MultiplicityHasNoUnit", Q::Multiplicity, Defaults(), "1.1287", ""},
     {"AreaSquareCentimetres", Q::Area, Defaults(), "338.6229", " c㎡"},
-    {"AreaSquareMillimetres", Q::Area, With([](auto& in) { in.areaUnit = 0; }), "33862.2932",
-     " m㎡"},
+    {"AreaSquareMillimetres", Q::Area, With([](auto& in) { in.areaUnit = 0; }), "33862.2932", " m㎡"},
     {"AreaSquareMetres", Q::Area, With([](auto& in) { in.areaUnit = 2; }), "0.0339", " ㎡"},
     // Below 0.00005 ㎡ an area rounds to 0 in square metres.
     {"AreaBelowHalfStepReadsZero", Q::Area, With([](auto& in) {
@@ -86,6 +85,10 @@ const SolveCase kSolveCases[] = {
        in.capacitance = 0.5L;
      }),
      "0.0001", " ㎡"},
+    // Just inside the 64-bit range of the 4-decimal rounding: the value keeps
+    // its plain decimal form (15 significant digits).
+    {"CapacitanceLargestRoundable", Q::Capacitance, With([](auto& in) { in.area = 1e15L; }),
+     "885941178843240", " ｐＦ"},
     {"PermittivityHasNoUnit", Q::Permittivity, Defaults(), "1.1294", ""},
     // εr chosen so that C·10^4 lies within a bit of 2657824.5: ε0 formed as
     // 8.85418781762 times the reciprocal of 10^12 rounds up here, the single
@@ -94,8 +97,8 @@ const SolveCase kSolveCases[] = {
      With([](auto& in) { in.permittivity = 1.0005903627173570690748L; }), "265.7825", " ｐＦ"},
     // Here dividing the area by 10^4 gives 265.7824; multiplying it by 1e-4
     // would give 265.7825.
-    {"AreaUnitDivides", Q::Capacitance,
-     With([](auto& in) { in.permittivity = 1.0005903627173570689664L; }), "265.7824", " ｐＦ"},
+    {"AreaUnitDivides", Q::Capacitance, With([](auto& in) { in.permittivity = 1.0005903627173570689664L; }),
+     "265.7824", " ｐＦ"},
 };
 
 INSTANTIATE_TEST_SUITE_P(PlateDesign, SolveTest, ::testing::ValuesIn(kSolveCases),

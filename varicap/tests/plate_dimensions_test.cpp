@@ -44,11 +44,9 @@ const PlateCase kPlateCases[] = {
     {"HalfRingBothEmpty", [] { return HalfRingArea(0, 0); }, S::InnerNotSmaller, ""},
     {"HalfRingWithoutHole", [] { return HalfRingArea(2, 0); }, S::Ok, "6.28"},
     // An input field shows no exponent: from 10^15 on the area is refused.
-    {"SquareJustBelowExponentForm", [] { return SquareArea(31622776); }, S::Ok,
-     "999999961946176"},
+    {"SquareJustBelowExponentForm", [] { return SquareArea(31622776); }, S::Ok, "999999961946176"},
     {"SquareAtExponentForm", [] { return SquareArea(31622777); }, S::TooLarge, ""},
-    {"RectangleAtExponentForm", [] { return RectangleArea(1000000, 1000000000); }, S::TooLarge,
-     ""},
+    {"RectangleAtExponentForm", [] { return RectangleArea(1000000, 1000000000); }, S::TooLarge, ""},
     {"HalfRingAtExponentForm", [] { return HalfRingArea(40000000, 0); }, S::TooLarge, ""},
 
     // Dimensions from an area of 300 (the page's defaults).
@@ -63,8 +61,7 @@ const PlateCase kPlateCases[] = {
     {"ZeroAreaZeroOuter", [] { return HalfRingInner(0, 0); }, S::OuterTooSmall, ""},
     // 2S/π = 3819.7 is more than 58² = 3364.
     {"AreaTooLargeForOuter", [] { return HalfRingInner(6000, 58); }, S::OuterTooSmall, ""},
-    {"OuterFromInnerAtExponentForm", [] { return HalfRingOuter(0, 2000000000000000); },
-     S::TooLarge, ""},
+    {"OuterFromInnerAtExponentForm", [] { return HalfRingOuter(0, 2000000000000000); }, S::TooLarge, ""},
     // The square's side goes into a read-only field, which shows exponent form.
     {"SquareSideInExponentForm", [] { return SquareSide(1.6e31L); }, S::Ok, "4E15"},
 };
@@ -104,13 +101,10 @@ TEST_P(PlateFaultTest, RaisesTheFault) {
 
 const FaultCase kFaultCases[] = {
     // 10^18 ·100 is beyond the 64-bit range of the rounding.
-    {"AreaBeyondRounding", [] { return SquareArea(1000000000); },
-     quelm::FaultKind::InvalidOperation},
+    {"AreaBeyondRounding", [] { return SquareArea(1000000000); }, quelm::FaultKind::InvalidOperation},
     {"SideSquaredOverflows", [] { return SquareArea(1e2500L); }, quelm::FaultKind::Overflow},
-    {"OuterSquaredOverflows", [] { return HalfRingInner(300, 1e2500L); },
-     quelm::FaultKind::Overflow},
-    {"RectangleSideOverflows", [] { return RectangleSide(1e4000L, 1e-4000L); },
-     quelm::FaultKind::Overflow},
+    {"OuterSquaredOverflows", [] { return HalfRingInner(300, 1e2500L); }, quelm::FaultKind::Overflow},
+    {"RectangleSideOverflows", [] { return RectangleSide(1e4000L, 1e-4000L); }, quelm::FaultKind::Overflow},
 };
 
 INSTANTIATE_TEST_SUITE_P(PlateDimensions, PlateFaultTest, ::testing::ValuesIn(kFaultCases),

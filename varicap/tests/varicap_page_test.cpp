@@ -51,6 +51,7 @@ private slots:
   void initTestCase() { QApplication::setFont(kit::ProgramFont(12)); }
 
   void defaults() {
+    RecordingSink sink;
     varicap::VaricapPage page;
     const auto radios = Radio(page)->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
     QCOMPARE(radios.size(), 5);
@@ -94,7 +95,7 @@ private slots:
     QCOMPARE(LabelText(page, "Label216"), QStringLiteral("cm平方"));
     QCOMPARE(LabelText(page, "Label217"), QStringLiteral("cm平方"));
     const std::pair<const char*, const char*> plateDefaults[] = {
-        {"Edit98", "50"}, {"Edit99", "25"}, {"Edit100", "20"}, {"Edit101", "58"},
+        {"Edit98", "50"},  {"Edit99", "25"},  {"Edit100", "20"}, {"Edit101", "58"},
         {"Edit102", "22"}, {"Edit104", "25"}, {"Edit106", "58"}, {"Edit107", "22"}};
     for (const auto& [name, text] : plateDefaults)
       QCOMPARE(Edit(page, name)->text(), QString::fromUtf8(text));
@@ -109,6 +110,7 @@ private slots:
 
   // The seven arrows point towards the field that receives the result.
   void arrowsPointTowardsTheResult() {
+    RecordingSink sink;
     varicap::VaricapPage page;
     const QImage left = QIcon(":/varicap/arrow_left.svg").pixmap(16, 16).toImage();
     const QImage right = QIcon(":/varicap/arrow_right.svg").pixmap(16, 16).toImage();
@@ -137,11 +139,16 @@ private slots:
     QTest::addColumn<int>("item");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("result");
-    QTest::newRow("N") << 0 << "1.1287" << "1.1287";
-    QTest::newRow("S") << 1 << "338.6229" << "338.6229 c㎡";
-    QTest::newRow("d") << 2 << "0.8859" << "0.8859 mm";
-    QTest::newRow("C") << 3 << "265.7824" << "265.7824 ｐＦ";
-    QTest::newRow("er") << 4 << "1.1294" << "1.1294";
+    QTest::newRow("N") << 0 << "1.1287"
+                       << "1.1287";
+    QTest::newRow("S") << 1 << "338.6229"
+                       << "338.6229 c㎡";
+    QTest::newRow("d") << 2 << "0.8859"
+                       << "0.8859 mm";
+    QTest::newRow("C") << 3 << "265.7824"
+                       << "265.7824 ｐＦ";
+    QTest::newRow("er") << 4 << "1.1294"
+                        << "1.1294";
   }
 
   void solveEachQuantity() {
@@ -173,6 +180,7 @@ private slots:
   }
 
   void radioRecoloursBlanksAndRelabelsWithoutSolving() {
+    RecordingSink sink;
     QFETCH(int, item);
     QFETCH(QString, caption);
     varicap::VaricapPage page;
@@ -195,12 +203,16 @@ private slots:
     QTest::addColumn<int>("unit");
     QTest::addColumn<QString>("label");
     QTest::addColumn<QString>("result");
-    QTest::newRow("m㎡") << 0 << "mm平方" << "2.6578 ｐＦ";
-    QTest::newRow("c㎡") << 1 << "cm平方" << "265.7824 ｐＦ";
-    QTest::newRow("㎡") << 2 << "ｍ平方" << "2657823.5365 ｐＦ";
+    QTest::newRow("m㎡") << 0 << "mm平方"
+                         << "2.6578 ｐＦ";
+    QTest::newRow("c㎡") << 1 << "cm平方"
+                         << "265.7824 ｐＦ";
+    QTest::newRow("㎡") << 2 << "ｍ平方"
+                        << "2657823.5365 ｐＦ";
   }
 
   void areaUnitRelabelsAndResolves() {
+    RecordingSink sink;
     QFETCH(int, unit);
     QFETCH(QString, label);
     QFETCH(QString, result);
@@ -213,9 +225,11 @@ private slots:
     // The plate dimensions are not converted.
     QCOMPARE(Edit(page, "Edit98")->text(), QStringLiteral("50"));
     QCOMPARE(Edit(page, "Edit104")->text(), QStringLiteral("7"));
+    QVERIFY(sink.dialogs.isEmpty());
   }
 
   void settingAListFromCodeRunsNothing() {
+    RecordingSink sink;
     varicap::VaricapPage page;
     Combo(page, "ComboBox19")->setCurrentIndex(0);
     Combo(page, "ComboBox21")->setCurrentIndex(2);
@@ -225,10 +239,12 @@ private slots:
   }
 
   void knownUnitChangeReinterpretsAndResolves() {
+    RecordingSink sink;
     varicap::VaricapPage page;
     kit::testing::Pick(Combo(page, "ComboBox20"), 1); // 1 cm
     QCOMPARE(Edit(page, "Edit97")->text(), QStringLiteral("26.5782 ｐＦ"));
     QCOMPARE(Edit(page, "Edit94")->text(), QStringLiteral("1"));
+    QVERIFY(sink.dialogs.isEmpty());
   }
 
   void zeroKnownBlanksTheResultOnly() {
@@ -269,6 +285,7 @@ private slots:
   }
 
   void enterSolvesAndKeepsFocus() {
+    RecordingSink sink;
     QFETCH(int, index);
     varicap::VaricapPage page;
     page.show();
@@ -279,9 +296,11 @@ private slots:
     kit::testing::Enter(field);
     QCOMPARE(Edit(page, "Edit97")->text(), QStringLiteral("265.7824 ｐＦ"));
     QCOMPARE(QApplication::focusWidget(), field);
+    QVERIFY(sink.dialogs.isEmpty());
   }
 
   void multiplicityTakesOnlyDigitsFromTheKeyboard() {
+    RecordingSink sink;
     varicap::VaricapPage page;
     QLineEdit* n = Edit(page, "Edit92");
     kit::testing::Type(n, "2.5a");
@@ -299,9 +318,12 @@ private slots:
   void plateAreasGoIntoTheAreaFieldWithoutSolving_data() {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("area");
-    QTest::newRow("square") << "BitBtn23" << "2500";
-    QTest::newRow("rectangle") << "BitBtn24" << "500";
-    QTest::newRow("half ring") << "BitBtn25" << "4523.89";
+    QTest::newRow("square") << "BitBtn23"
+                            << "2500";
+    QTest::newRow("rectangle") << "BitBtn24"
+                               << "500";
+    QTest::newRow("half ring") << "BitBtn25"
+                               << "4523.89";
   }
 
   void plateAreasGoIntoTheAreaFieldWithoutSolving() {
@@ -321,13 +343,22 @@ private slots:
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("field");
     QTest::addColumn<QString>("text");
-    QTest::newRow("square side") << "BitBtn26" << "Edit103" << "17.32";
-    QTest::newRow("rectangle side") << "BitBtn27" << "Edit105" << "12";
-    QTest::newRow("inner radius") << "BitBtn28" << "Edit107" << "56.33";
-    QTest::newRow("outer radius") << "BitBtn29" << "Edit106" << "25.98";
+    QTest::newRow("square side") << "BitBtn26"
+                                 << "Edit103"
+                                 << "17.32";
+    QTest::newRow("rectangle side") << "BitBtn27"
+                                    << "Edit105"
+                                    << "12";
+    QTest::newRow("inner radius") << "BitBtn28"
+                                  << "Edit107"
+                                  << "56.33";
+    QTest::newRow("outer radius") << "BitBtn29"
+                                  << "Edit106"
+                                  << "25.98";
   }
 
   void plateDimensionsFromTheAreaField() {
+    RecordingSink sink;
     QFETCH(QString, button);
     QFETCH(QString, field);
     QFETCH(QString, text);
@@ -339,6 +370,7 @@ private slots:
   // The area written by the upper group is the one the lower group and the
   // design group read next.
   void theAreaFieldIsShared() {
+    RecordingSink sink;
     varicap::VaricapPage page;
     Button(page, "BitBtn23")->click();
     Button(page, "BitBtn26")->click();
@@ -400,17 +432,6 @@ private slots:
     Edit(page, "Edit104")->setText("");
     Button(page, "BitBtn27")->click();
     QCOMPARE(Edit(page, "Edit105")->text(), QString());
-    QVERIFY(sink.dialogs.isEmpty());
-  }
-
-  void zeroAreaKeepsTheOuterRadius() {
-    RecordingSink sink;
-    varicap::VaricapPage page;
-    Edit(page, "Edit93")->setText("");
-    Button(page, "BitBtn28")->click();
-    QCOMPARE(Edit(page, "Edit107")->text(), QStringLiteral("58"));
-    Button(page, "BitBtn26")->click();
-    QCOMPARE(Edit(page, "Edit103")->text(), QStringLiteral("0"));
     QVERIFY(sink.dialogs.isEmpty());
   }
 
