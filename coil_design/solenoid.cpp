@@ -165,14 +165,15 @@ SolenoidTurns SolenoidTurnsOf(const SolenoidInputs& in, Real targetMicrohenries)
   return out;
 }
 
-Wire SolenoidWire(const SolenoidInputs& in, Real turns) {
+Wire SolenoidWire(const SolenoidInputs& in, Real turns, SolenoidCalc calc) {
   const Real r = Radius(in);
   Wire wire;
   wire.length = RoundDecimals(Check(Check(r * 2 * kPi) * turns), 2);
   if (in.byLength) {
     const Real l = in.length / 1000;
     wire.diameter = RoundDecimals(Div(Check(l * 1000), turns), 4);
-    wire.suffix = " ";
+    if (calc == SolenoidCalc::Inductance)
+      wire.suffix = " ";
   } else {
     const Real l = Check(in.wire * turns) / 1000;
     wire.diameter = RoundDecimals(in.wire, 4);

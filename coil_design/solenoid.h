@@ -56,9 +56,12 @@ SolenoidTurns SolenoidTurnsSearch(Real r, Real wireMm, Real mu, Real targetHenri
 
 // ---- The wire of t turns ----
 
+enum class SolenoidCalc { Inductance, Turns };
+
 // Length r·2π·t rounded to 2 decimals; diameter b/t (b given) or Φ, rounded to
-// 4 decimals; the weight with 1 decimal; with Φ given the suffix names the
-// coil length: " 　(コイル長b= 60.168mm)", else a single space.
-Wire SolenoidWire(const SolenoidInputs& in, Real turns);
+// 4 decimals; the weight with 1 decimal. With Φ given the suffix names the
+// coil length, " 　(コイル長b= 60.168mm)"; with b given it is a single space
+// after an inductance calculation and nothing after a turns calculation.
+Wire SolenoidWire(const SolenoidInputs& in, Real turns, SolenoidCalc calc);
 
 } // namespace coil_design

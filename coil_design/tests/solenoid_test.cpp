@@ -80,7 +80,7 @@ TEST_P(SolenoidInductanceTest, Defaults) {
   ASSERT_FALSE(SolenoidInductanceRejected(in, 100));
   const SolenoidInductance result = SolenoidInductanceOf(in, 100);
   EXPECT_EQ(InductanceText(result.henries), c.text);
-  EXPECT_EQ(Lines(SolenoidWire(in, 100)), c.lines);
+  EXPECT_EQ(Lines(SolenoidWire(in, 100, SolenoidCalc::Inductance)), c.lines);
   EXPECT_EQ(NagaokaText(result.coefficient), c.coefficient);
 }
 
@@ -103,14 +103,14 @@ TEST_P(SolenoidTurnsTest, Defaults) {
   const SolenoidTurns result = SolenoidTurnsOf(in, 300);
   ASSERT_TRUE(result.inRange);
   EXPECT_EQ(TurnsText(result.turns), c.text);
-  EXPECT_EQ(Lines(SolenoidWire(in, result.turns)), c.lines);
+  EXPECT_EQ(Lines(SolenoidWire(in, result.turns, SolenoidCalc::Turns)), c.lines);
   EXPECT_EQ(NagaokaText(result.coefficient), c.coefficient);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, SolenoidTurnsTest,
     ::testing::Values(
-        SolenoidCase{"LengthGiven", true, "100.18 巻", "長さ ： 15.74 m|線径 ： 0.5989 mm |重量 ： 39.7 g",
+        SolenoidCase{"LengthGiven", true, "100.18 巻", "長さ ： 15.74 m|線径 ： 0.5989 mm|重量 ： 39.7 g",
                      "長岡係数 ： 0.72686059"},
         SolenoidCase{"WireGiven", false, "100.28 巻",
                      "長さ ： 15.75 m|線径 ： 0.6 mm 　(コイル長b= 60.168mm)|重量 ： 39.9 g",
@@ -190,7 +190,8 @@ TEST(SolenoidTurns, ClosedFormInvertsTheInductance) {
 TEST(SolenoidWire, HugeCoilFaultsWhenRoundingTheLength) {
   // 10^20 mm across: the wire length overflows the 64-bit rounding.
   const SolenoidInputs in{1e20L, 60, 0.6L, 1, true};
-  EXPECT_EQ(FaultOf([&] { SolenoidWire(in, 100); }), quelm::FaultKind::InvalidOperation);
+  EXPECT_EQ(FaultOf([&] { SolenoidWire(in, 100, SolenoidCalc::Inductance); }),
+            quelm::FaultKind::InvalidOperation);
 }
 
 } // namespace

@@ -1,0 +1,469 @@
+// The coil pages as a user drives them: the frame's markers, Enter by mode,
+// the dialogs and the re-weighting of the loop page.
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <QTimer>
+
+#include "coil_design/coil_wire.h"
+#include "coil_design/loop_page.h"
+#include "coil_design/solenoid_page.h"
+#include "coil_design/square_page.h"
+#include "core/kit/font.h"
+#include "core/kit/testing.h"
+
+using kit::testing::Dialog;
+using kit::testing::Find;
+using kit::testing::RecordingSink;
+
+namespace {
+
+QString Text(const QWidget* page, const char* name) {
+  if (auto* field = page->findChild<QLineEdit*>(name))
+    return field->text();
+  return Find<QLabel>(page, name)->text();
+}
+
+bool Shown(const QWidget* page, const char* name) { return !Find<QLabel>(page, name)->isHidden(); }
+
+void Click(const QWidget* page, const char* name) { Find<QPushButton>(page, name)->click(); }
+
+void Type(const QWidget* page, const char* name, const QString& text) {
+  kit::testing::Type(Find<QLineEdit>(page, name), text);
+}
+
+void Enter(const QWidget* page, const char* name) { kit::testing::Enter(Find<QLineEdit>(page, name)); }
+
+void Choose(const QWidget* page, const char* radio) { Find<QRadioButton>(page, radio)->click(); }
+
+const QString kOutOfRange = QString::fromUtf8(coil_design::kTurnsOutOfRange.data(),
+                                              static_cast<qsizetype>(coil_design::kTurnsOutOfRange.size()));
+
+// The texts a page shows in the given controls, joined for one comparison.
+QString Texts(const QWidget* page, std::initializer_list<const char*> names) {
+  QStringList texts;
+  for (const char* name : names)
+    texts << Text(page, name);
+  return texts.join(QLatin1Char('|'));
+}
+
+} // namespace
+
+class CoilPagesTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase() { QApplication::setFont(kit::ProgramFont(12)); }
+
+  // ---- the solenoid page ---------------------------------------------------
+
+  void solenoidStartsBlank() {
+    coil_design::SolenoidPage page;
+    QCOMPARE(Texts(&page, {"Edit40", "Edit41", "Edit42", "Edit43", "Edit44", "Edit45"}),
+             QStringLiteral("50|60|0.6|1|100|300"));
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4", "Label19", "Label38", "Label39", "Label211"}),
+             QStringLiteral("||長さ ：|線径 ：|重量 ：|長岡係数"));
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+    QVERIFY(Find<QRadioButton>(&page, "RadioButton3")->isChecked());
+    QCOMPARE(Find<QRadioButton>(&page, "RadioButton4")->parent()->objectName(), QStringLiteral("GroupBox9"));
+    QVERIFY(Find<QLineEdit>(&page, "Edit3")->isReadOnly());
+    QVERIFY(Find<QLineEdit>(&page, "Edit4")->isReadOnly());
+    QCOMPARE(Find<QPushButton>(&page, "BitBtn3")->text(), QStringLiteral("計算"));
+    QCOMPARE(Find<QLabel>(&page, "Label12")->text(), QStringLiteral("▼"));
+    QVERIFY(Find<QLabel>(&page, "Label12")->font().bold());
+    QCOMPARE(Find<QLineEdit>(&page, "Edit43")->toolTip(), QStringLiteral(" 　空芯、非磁性体の場合に選択します　"));
+  }
+
+  void solenoidDefaults_data() {
+    QTest::addColumn<bool>("wireGiven");
+    QTest::addColumn<QString>("inductance");
+    QTest::addColumn<QString>("turns");
+    QTest::newRow("length b") << false
+                              << "298.91 μH|長さ ： 15.71 m|線径 ： 0.6 mm |重量 ： 39.8 g|長岡係数 ： 0.72686059"
+                              << "100.18 巻|長さ ： 15.74 m|線径 ： 0.5989 mm|重量 ： 39.7 g|長岡係数 ： 0.72686059";
+    QTest::newRow("wire Φ") << true
+                            << "298.91 μH|長さ ： 15.71 m|線径 ： 0.6 mm 　(コイル長b= 60mm)|重量 ： 39.8 g|"
+                               "長岡係数 ： 0.72686059"
+                            << "100.28 巻|長さ ： 15.75 m|線径 ： 0.6 mm 　(コイル長b= 60.168mm)|重量 ： 39.9 g|"
+                               "長岡係数 ： 0.72742827";
+  }
+
+  void solenoidDefaults() {
+    QFETCH(bool, wireGiven);
+    QFETCH(QString, inductance);
+    QFETCH(QString, turns);
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    if (wireGiven)
+      Choose(&page, "RadioButton4");
+    Click(&page, "BitBtn3");
+    QCOMPARE(Texts(&page, {"Edit3", "Label19", "Label38", "Label39", "Label211"}), inductance);
+    QVERIFY(Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+    Click(&page, "BitBtn14");
+    QCOMPARE(Texts(&page, {"Edit4", "Label19", "Label38", "Label39", "Label211"}), turns);
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(Shown(&page, "Label13"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  void solenoidEnterInTheGroupFields() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Type(&page, "Edit44", "50");
+    Enter(&page, "Edit44");
+    QCOMPARE(Text(&page, "Edit44"), QStringLiteral("50")); // Enter swallowed
+    QCOMPARE(Text(&page, "Label39").left(4), QStringLiteral("重量 ："));
+    QVERIFY(Text(&page, "Edit3").endsWith(QStringLiteral(" μH")));
+    QVERIFY(Text(&page, "Edit4").isEmpty());
+    Enter(&page, "Edit45");
+    QCOMPARE(Text(&page, "Edit4"), QStringLiteral("100.18 巻"));
+    QVERIFY(Shown(&page, "Label13"));
+    QVERIFY(!Shown(&page, "Label12"));
+  }
+
+  void solenoidEnterByModeBeforeAnyCalculation() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    for (const char* field : {"Edit40", "Edit41", "Edit42", "Edit43"})
+      Enter(&page, field);
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4", "Label19"}), QStringLiteral("||長さ ："));
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  // After a turns calculation, Enter runs the inductance and then the turns
+  // calculation: the wire group ends with the turns results.
+  void solenoidEnterByModeAfterTurns() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Click(&page, "BitBtn14");
+    Type(&page, "Edit40", "40");
+    Enter(&page, "Edit40");
+    coil_design::SolenoidPage fresh;
+    Type(&fresh, "Edit40", "40");
+    Click(&fresh, "BitBtn3");
+    const QString inductance = Text(&fresh, "Edit3");
+    Click(&fresh, "BitBtn14");
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4", "Label19", "Label38", "Label39", "Label211"}),
+             Texts(&fresh, {"Edit3", "Edit4", "Label19", "Label38", "Label39", "Label211"}));
+    QCOMPARE(Text(&page, "Edit3"), inductance);
+    QVERIFY(Shown(&page, "Label13"));
+    QVERIFY(!Shown(&page, "Label12"));
+  }
+
+  // After an inductance calculation: turns first, then inductance, which
+  // fills the wire group last.
+  void solenoidEnterByModeAfterInductance() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Click(&page, "BitBtn3");
+    Enter(&page, "Edit43");
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4", "Label19", "Label38", "Label39"}),
+             QStringLiteral("298.91 μH|100.18 巻|長さ ： 15.71 m|線径 ： 0.6 mm |重量 ： 39.8 g"));
+    QVERIFY(Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+  }
+
+  // A zero dimension with a marker visible: both calculations run and each
+  // shows ZeroInputError.
+  void solenoidEnterByModeWithAZero() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Click(&page, "BitBtn3");
+    Type(&page, "Edit40", "");
+    Enter(&page, "Edit40");
+    QCOMPARE(sink.dialogs.size(), 2);
+    for (const Dialog& dialog : sink.dialogs) {
+      QCOMPARE(dialog.kind, Dialog::Error);
+      QCOMPARE(dialog.text, kit::testing::ZeroInputText());
+    }
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4"}), QStringLiteral(" | "));
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+    QCOMPARE(Text(&page, "Label19"), QStringLiteral("長さ ： 15.71 m"));
+  }
+
+  // A rejected calculation hides both markers, blanks only its own result
+  // and leaves the wire group showing the other calculation's results.
+  void solenoidRejectionKeepsTheWireGroup() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Click(&page, "BitBtn14");
+    const QString wire = Texts(&page, {"Label19", "Label38", "Label39", "Label211"});
+    Type(&page, "Edit44", "0");
+    Click(&page, "BitBtn3");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Error);
+    QCOMPARE(sink.dialogs[0].title, QStringLiteral("エラー"));
+    QCOMPARE(sink.dialogs[0].text, kit::testing::ZeroInputText());
+    QCOMPARE(Text(&page, "Edit3"), QStringLiteral(" "));
+    QCOMPARE(Text(&page, "Edit4"), QStringLiteral("100.18 巻"));
+    QCOMPARE(Texts(&page, {"Label19", "Label38", "Label39", "Label211"}), wire);
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+  }
+
+  void solenoidWireDiameterCountsOnlyWhenSelected() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Type(&page, "Edit42", "");
+    Click(&page, "BitBtn3");
+    Click(&page, "BitBtn14");
+    QCOMPARE(sink.dialogs.size(), 0);
+    Choose(&page, "RadioButton4");
+    Click(&page, "BitBtn3");
+    Click(&page, "BitBtn14");
+    QCOMPARE(sink.dialogs.size(), 2);
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4"}), QStringLiteral(" | "));
+  }
+
+  // A text that is no number stops the calculation before the markers change.
+  void solenoidConversionErrorLeavesTheMarkers() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Click(&page, "BitBtn3");
+    Type(&page, "Edit41", "1.2.3");
+    Click(&page, "BitBtn14");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Application);
+    QCOMPARE(sink.dialogs[0].title, QStringLiteral("QUELM 2.0"));
+    QCOMPARE(sink.dialogs[0].text, QStringLiteral("'1.2.3' は浮動小数点数ではありません."));
+    QVERIFY(Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+    QVERIFY(Text(&page, "Edit4").isEmpty());
+  }
+
+  // With Φ given, a target no larger than one turn's inductance runs the
+  // search down to no turns at all: a division by zero after the marker
+  // shows, the fields keep their texts.
+  void solenoidSearchBelowOneTurn() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Choose(&page, "RadioButton4");
+    Click(&page, "BitBtn14");
+    const QString before = Texts(&page, {"Edit4", "Label19", "Label38", "Label39", "Label211"});
+    Type(&page, "Edit45", "0.01");
+    Click(&page, "BitBtn14");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Application);
+    QCOMPARE(sink.dialogs[0].text, QStringLiteral("0 による浮動小数点数除算."));
+    QVERIFY(Shown(&page, "Label13"));
+    QCOMPARE(Texts(&page, {"Edit4", "Label19", "Label38", "Label39", "Label211"}), before);
+  }
+
+  // A target beyond 10000 turns: the page's error dialog, nothing changes
+  // but the marker, which no longer claims the wire group.
+  void solenoidSearchOutOfRange() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Choose(&page, "RadioButton4");
+    Click(&page, "BitBtn3");
+    const QString before = Texts(&page, {"Edit3", "Edit4", "Label19", "Label38", "Label39", "Label211"});
+    Type(&page, "Edit45", "100000000");
+    Click(&page, "BitBtn14");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Error);
+    QCOMPARE(sink.dialogs[0].text, kOutOfRange);
+    QCOMPARE(Texts(&page, {"Edit3", "Edit4", "Label19", "Label38", "Label39", "Label211"}), before);
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(!Shown(&page, "Label13"));
+  }
+
+  // The program's own path: the real message box, closed from a timer.
+  void solenoidOutOfRangeShowsARealBox() {
+    coil_design::SolenoidPage page;
+    Choose(&page, "RadioButton4");
+    Type(&page, "Edit45", "100000000");
+    QString title;
+    QString text;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      QVERIFY(box);
+      title = box->windowTitle();
+      text = box->text();
+      QCOMPARE(box->icon(), QMessageBox::Critical);
+      box->button(QMessageBox::Ok)->click();
+    });
+    Click(&page, "BitBtn14");
+    QCOMPARE(title, QStringLiteral("エラー"));
+    QCOMPARE(text, kOutOfRange);
+  }
+
+  // ---- the square page ------------------------------------------------------
+
+  void squareDefaults_data() {
+    QTest::addColumn<bool>("wireGiven");
+    QTest::addColumn<QString>("inductance");
+    QTest::addColumn<QString>("turns");
+    QTest::newRow("length c") << false << "395.72 μH|長さ ： 33.8 m|線径 ： 1.1538 mm|重量 ： 316.3 g"
+                              << "12.4 巻|長さ ： 32.24 m|線径 ： 1.2097 mm|重量 ： 331.6 g";
+    QTest::newRow("wire Φ") << true << "452.87 μH|長さ ： 33.8 m|線径 ： 0.6 mm|重量 ： 85.5 g"
+                            << "11.46 巻|長さ ： 29.8 m|線径 ： 0.6 mm|重量 ： 75.4 g";
+  }
+
+  void squareDefaults() {
+    QFETCH(bool, wireGiven);
+    QFETCH(QString, inductance);
+    QFETCH(QString, turns);
+    RecordingSink sink;
+    coil_design::SquarePage page;
+    QCOMPARE(Texts(&page, {"Edit46", "Edit133", "Edit47", "Edit48", "Edit49", "Edit50", "Edit51"}),
+             QStringLiteral("650|650|15|0.6|1|13|360"));
+    QCOMPARE(Texts(&page, {"Label65", "Label71", "Label72"}), QStringLiteral("長さ ：|線径 ：|重量 ："));
+    if (wireGiven)
+      Choose(&page, "RadioButton6");
+    Enter(&page, "Edit50");
+    QCOMPARE(Texts(&page, {"Edit11", "Label65", "Label71", "Label72"}), inductance);
+    QVERIFY(Shown(&page, "Label17"));
+    QVERIFY(!Shown(&page, "Label64"));
+    Enter(&page, "Edit51");
+    QCOMPARE(Texts(&page, {"Edit12", "Label65", "Label71", "Label72"}), turns);
+    QVERIFY(!Shown(&page, "Label17"));
+    QVERIFY(Shown(&page, "Label64"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  void squareDimensionFieldsHaveNoEnterAction() {
+    RecordingSink sink;
+    coil_design::SquarePage page;
+    Click(&page, "BitBtn15");
+    Type(&page, "Edit46", "400");
+    for (const char* field : {"Edit46", "Edit133", "Edit47", "Edit48", "Edit49"})
+      Enter(&page, field);
+    QCOMPARE(Text(&page, "Edit12"), QStringLiteral("12.4 巻"));
+    QVERIFY(Text(&page, "Edit11").isEmpty());
+  }
+
+  // The wire diameter takes part in the inductance check also when the coil
+  // length is given.
+  void squareEmptyWireDiameter() {
+    RecordingSink sink;
+    coil_design::SquarePage page;
+    Click(&page, "BitBtn15");
+    Type(&page, "Edit48", "");
+    Click(&page, "BitBtn8");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].text, kit::testing::ZeroInputText());
+    QCOMPARE(Text(&page, "Edit11"), QStringLiteral(" "));
+    QCOMPARE(Texts(&page, {"Edit12", "Label65"}), QStringLiteral("12.4 巻|長さ ： 32.24 m"));
+    QVERIFY(!Shown(&page, "Label17"));
+    QVERIFY(!Shown(&page, "Label64"));
+    Click(&page, "BitBtn15"); // not used by the turns calculation with c given
+    QCOMPARE(sink.dialogs.size(), 1);
+    QVERIFY(Shown(&page, "Label64"));
+  }
+
+  void squareSearchOutOfRange() {
+    RecordingSink sink;
+    coil_design::SquarePage page;
+    Choose(&page, "RadioButton6");
+    Click(&page, "BitBtn15");
+    const QString before = Texts(&page, {"Edit12", "Label65", "Label71", "Label72"});
+    Type(&page, "Edit51", "1000000000000");
+    Click(&page, "BitBtn15");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Error);
+    QCOMPARE(sink.dialogs[0].text, kOutOfRange);
+    QCOMPARE(Texts(&page, {"Edit12", "Label65", "Label71", "Label72"}), before);
+    QVERIFY(!Shown(&page, "Label17"));
+    QVERIFY(!Shown(&page, "Label64"));
+  }
+
+  // ---- the loop page --------------------------------------------------------
+
+  void loopDefaults() {
+    RecordingSink sink;
+    coil_design::LoopPage page;
+    QCOMPARE(Texts(&page, {"Edit52", "Edit53", "Edit54", "Edit55", "Edit56", "Edit57"}),
+             QStringLiteral("650|15|1|13|360|0.5"));
+    QCOMPARE(Texts(&page, {"Label131", "Label144", "Label145"}), QStringLiteral("長さ ：|重量 ：|"));
+    QVERIFY(Find<QLabel>(&page, "Label145")->isHidden());
+    QVERIFY(!page.findChild<QLabel*>("Label38")); // no diameter line in this form
+    Click(&page, "BitBtn11");
+    QCOMPARE(Texts(&page, {"Edit17", "Label131", "Label144", "Label145"}),
+             QStringLiteral("395.47 μH|長さ ： 33.8 m|重量 ： 59.4 g|33.8"));
+    QVERIFY(Shown(&page, "Label129"));
+    Enter(&page, "Edit56");
+    QCOMPARE(Texts(&page, {"Edit20", "Label131", "Label144", "Label145"}),
+             QStringLiteral("12.4 巻|長さ ： 32.25 m|重量 ： 56.67 g|32.25"));
+    QVERIFY(!Shown(&page, "Label129"));
+    QVERIFY(Shown(&page, "Label130"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  void loopReweighsBeforeAnyCalculation() {
+    RecordingSink sink;
+    coil_design::LoopPage page;
+    Type(&page, "Edit57", "0.8");
+    QCOMPARE(Texts(&page, {"Label131", "Label144"}), QStringLiteral("長さ ：|重量 ： 0 g"));
+    QVERIFY(!Shown(&page, "Label129"));
+    QVERIFY(!Shown(&page, "Label130"));
+  }
+
+  void loopReweighsEveryChange_data() {
+    QTest::addColumn<QString>("diameter");
+    QTest::addColumn<QString>("weight");
+    QTest::newRow("thicker") << "0.8" << "重量 ： 152.06 g";
+    QTest::newRow("empty") << "" << "重量 ： 0 g";
+    QTest::newRow("letters filtered") << "1a" << "重量 ： 237.59 g";
+  }
+
+  void loopReweighsEveryChange() {
+    QFETCH(QString, diameter);
+    QFETCH(QString, weight);
+    RecordingSink sink;
+    coil_design::LoopPage page;
+    Click(&page, "BitBtn11");
+    Type(&page, "Edit57", diameter);
+    QCOMPARE(Texts(&page, {"Label131", "Label144", "Edit17"}), "長さ ： 33.8 m|" + weight + "|395.47 μH");
+    QVERIFY(Shown(&page, "Label129"));
+    QVERIFY(!Shown(&page, "Label130"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  // The wire diameter is read after the inductance is written: a diameter
+  // that is no number leaves the new inductance and the old wire group.
+  void loopBadDiameterStopsAfterTheResult() {
+    RecordingSink sink;
+    coil_design::LoopPage page;
+    Click(&page, "BitBtn18");
+    Type(&page, "Edit57", "1.2.3");
+    // the re-weighting reads it too, at "1.2." already
+    QCOMPARE(sink.dialogs.last().text, QStringLiteral("'1.2.3' は浮動小数点数ではありません."));
+    sink.clear();
+    Click(&page, "BitBtn11");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].text, QStringLiteral("'1.2.3' は浮動小数点数ではありません."));
+    QCOMPARE(Texts(&page, {"Edit17", "Label131", "Label145"}),
+             QStringLiteral("395.47 μH|長さ ： 32.25 m|32.25"));
+    QVERIFY(Shown(&page, "Label129"));
+  }
+
+  void loopRejections() {
+    RecordingSink sink;
+    coil_design::LoopPage page;
+    Click(&page, "BitBtn11");
+    Type(&page, "Edit53", "");
+    Click(&page, "BitBtn18");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].text, kit::testing::ZeroInputText());
+    QCOMPARE(Texts(&page, {"Edit17", "Edit20", "Label131", "Label144"}),
+             QStringLiteral("395.47 μH| |長さ ： 33.8 m|重量 ： 59.4 g"));
+    QVERIFY(!Shown(&page, "Label129"));
+    QVERIFY(!Shown(&page, "Label130"));
+    for (const char* field : {"Edit52", "Edit53", "Edit54", "Edit57"})
+      Enter(&page, field); // no Enter action
+    QCOMPARE(sink.dialogs.size(), 1);
+  }
+};
+
+QTEST_MAIN(CoilPagesTest)
+#include "coil_pages_test.moc"
