@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
 
@@ -288,6 +289,57 @@ void OnRadioPick(QGroupBox* group, Handler handler) {
 
 void OnCheck(QAbstractButton* box, Handler handler) {
   QObject::connect(box, &QAbstractButton::clicked, box, [box, handler = std::move(handler)] { Guard(box, handler); });
+}
+
+namespace {
+
+// Mouse actions of a label: a click is a left press and release inside it.
+class MouseAction : public QObject {
+public:
+  enum Kind { Click, DoubleClick };
+  MouseAction(QWidget* target, Kind kind, Handler handler)
+      : QObject(target), target_(target), kind_(kind), handler_(std::move(handler)) {
+    target->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != target_)
+      return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+      pressed_ = mouse->button() == Qt::LeftButton;
+      break;
+    case QEvent::MouseButtonRelease:
+      if (kind_ == Click && pressed_ && mouse->button() == Qt::LeftButton &&
+          target_->rect().contains(mouse->position().toPoint()))
+        Guard(target_, handler_);
+      pressed_ = false;
+      break;
+    case QEvent::MouseButtonDblClick:
+      if (kind_ == DoubleClick && mouse->button() == Qt::LeftButton)
+        Guard(target_, handler_);
+      break;
+    default:
+      break;
+    }
+    return false;
+  }
+
+private:
+  QWidget* target_;
+  Kind kind_;
+  Handler handler_;
+  bool pressed_ = false;
+};
+
+} // namespace
+
+void OnLabelClick(QWidget* widget, Handler handler) { new MouseAction(widget, MouseAction::Click, std::move(handler)); }
+
+void OnDoubleClick(QWidget* widget, Handler handler) {
+  new MouseAction(widget, MouseAction::DoubleClick, std::move(handler));
 }
 
 // ---- Reading and writing ----------------------------------------------------

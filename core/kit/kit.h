@@ -103,6 +103,10 @@ void OnPick(QComboBox* combo, Handler handler);
 void OnRadioPick(QGroupBox* group, Handler handler);
 // A toggle of a check box by the user runs the handler (guarded).
 void OnCheck(QAbstractButton* box, Handler handler);
+// A click (left button pressed and released over it) on a label or picture.
+void OnLabelClick(QWidget* widget, Handler handler);
+// A double click on a label or picture.
+void OnDoubleClick(QWidget* widget, Handler handler);
 
 // ---- Reading and writing ----------------------------------------------------
 
