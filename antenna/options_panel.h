@@ -1,0 +1,41 @@
+#pragma once
+// The antenna options panel (Panel4): the speed of the waves and the
+// shortening factor of the antenna wire. It sits on the antenna page below
+// the sub-pages, and every antenna calculator that needs these two values
+// reads them from here at the step where its calculation uses them.
+#include <QFrame>
+#include <memory>
+#include <optional>
+
+#include "core/real.h"
+
+namespace Ui {
+class OptionsPanel;
+}
+
+namespace antenna {
+
+class OptionsPanel : public QFrame {
+  Q_OBJECT
+
+public:
+  explicit OptionsPanel(QWidget* parent = nullptr);
+  ~OptionsPanel() override;
+
+  // 300 while CheckBox1 is checked, 299.792458 otherwise (metre × megahertz).
+  quelm::Real WaveSpeed() const;
+
+  // The shortening factor for one calculation, after normalising the panel:
+  // an empty ComboBox9, or one that reads as 0, unchecks CheckBox2 (the
+  // user's setting changes here, hence a const method with a visible effect
+  // on the panel's controls). While CheckBox2 is checked the factor in
+  // ComboBox9 applies; otherwise none. ComboBox9 is read whenever it is not
+  // empty, so a text that is not a number throws the conversion error even
+  // while the factor is off.
+  std::optional<quelm::Real> ShorteningFactor() const;
+
+private:
+  std::unique_ptr<Ui::OptionsPanel> ui;
+};
+
+} // namespace antenna
