@@ -158,7 +158,8 @@ void ShowPicture(QLabel* label, const QString& resource) {
   pixmap.fill(Qt::transparent);
   QSizeF size = renderer.defaultSize();
   size.scale(label->size(), Qt::KeepAspectRatio);
-  const QRectF target(QPointF((label->width() - size.width()) / 2, (label->height() - size.height()) / 2), size);
+  const QRectF target(QPointF((label->width() - size.width()) / 2, (label->height() - size.height()) / 2),
+                      size);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
   renderer.render(&painter, target);

@@ -52,7 +52,7 @@ struct FrameSpec {
   // the wire group
   Form form;
   const char* lengthLine;
-  const char* diameter;     // the diameter line, or the diameter field (default "0.5")
+  const char* diameter; // the diameter line, or the diameter field (default "0.5")
   const char* weightLine;
   const char* hiddenLength; // the label keeping the last length, or nullptr
   int weightDecimals;

@@ -46,16 +46,16 @@ inline constexpr std::string_view kTurnsOutOfRange =
 std::string TurnsText(Real turns);
 
 // The wire group's lines.
-std::string LengthLine(Real metres);                                   // "長さ ： 15.71 m"
+std::string LengthLine(Real metres);                                      // "長さ ： 15.71 m"
 std::string DiameterLine(Real millimetres, std::string_view suffix = {}); // "線径 ： 0.6 mm"
-std::string WeightLine(Real grams);                                    // "重量 ： 39.8 g"
+std::string WeightLine(Real grams);                                       // "重量 ： 39.8 g"
 
 // What a calculation puts into the wire group. `length` and `diameter` are
 // already rounded by the shape's rule.
 struct Wire {
-  Real length = 0;   // metres
-  Real diameter = 0; // millimetres
-  Real weight = 0;   // grams, from the rounded length and diameter
+  Real length = 0;    // metres
+  Real diameter = 0;  // millimetres
+  Real weight = 0;    // grams, from the rounded length and diameter
   std::string suffix; // after the diameter line's unit (the solenoid's)
 };
 

@@ -14,9 +14,7 @@ Real Side(const LoopInputs& in) { return in.side / 1000; }
 Real Section(const LoopInputs& in) { return in.section / 1000; }
 
 // ln(a/q) + 0.2235·q/a + 0.726, positive for every positive a and q.
-Real Bracket(Real a, Real q) {
-  return quelm::Ln(Div(a, q)) + Div(Check(0.2235L * q), a) + 0.726L;
-}
+Real Bracket(Real a, Real q) { return quelm::Ln(Div(a, q)) + Div(Check(0.2235L * q), a) + 0.726L; }
 
 // μs·8e-7·a
 Real Scale(const LoopInputs& in, Real a) { return Check(Check(in.permeability * 8e-7L) * a); }

@@ -9,9 +9,22 @@ namespace coil_design {
 namespace {
 
 const FrameSpec kFrame{
-    "Edit55", "13", "BitBtn11", "Edit17", "Label129",  // inductance from turns
-    "Edit56", "360", "BitBtn18", "Edit20", "Label130", // turns from inductance
-    FrameSpec::EnteredDiameter, "Label131", "Edit57", "Label144", "Label145", 2,
+    "Edit55",
+    "13",
+    "BitBtn11",
+    "Edit17",
+    "Label129", // inductance from turns
+    "Edit56",
+    "360",
+    "BitBtn18",
+    "Edit20",
+    "Label130", // turns from inductance
+    FrameSpec::EnteredDiameter,
+    "Label131",
+    "Edit57",
+    "Label144",
+    "Label145",
+    2,
 };
 
 } // namespace

@@ -9,15 +9,27 @@ namespace coil_design {
 namespace {
 
 const FrameSpec kFrame{
-    "Edit44", "100", "BitBtn3", "Edit3", "Label12",  // inductance from turns
-    "Edit45", "300", "BitBtn14", "Edit4", "Label13", // turns from inductance
-    FrameSpec::DerivedDiameter, "Label19", "Label38", "Label39", nullptr, 1,
+    "Edit44",
+    "100",
+    "BitBtn3",
+    "Edit3",
+    "Label12", // inductance from turns
+    "Edit45",
+    "300",
+    "BitBtn14",
+    "Edit4",
+    "Label13", // turns from inductance
+    FrameSpec::DerivedDiameter,
+    "Label19",
+    "Label38",
+    "Label39",
+    nullptr,
+    1,
 };
 
 } // namespace
 
-SolenoidPage::SolenoidPage(QWidget* parent)
-    : QWidget(parent), ui(std::make_unique<Ui::SolenoidPage>()) {
+SolenoidPage::SolenoidPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SolenoidPage>()) {
   ui->setupUi(this);
   frame_ = ui->coilFrame;
   frame_->Setup(kFrame);
@@ -28,9 +40,9 @@ SolenoidPage::SolenoidPage(QWidget* parent)
   // A dimension confirmed with Enter repeats both calculations, the one
   // whose results the wire group shows last.
   for (QLineEdit* field : {ui->Edit40, ui->Edit41, ui->Edit42, ui->Edit43})
-    kit::EnterCalculatesByMode(field, frame_->Marker(CoilFrame::Turns),
-                               frame_->Marker(CoilFrame::Inductance), [this] { BitBtn3Click(); },
-                               [this] { BitBtn14Click(); });
+    kit::EnterCalculatesByMode(
+        field, frame_->Marker(CoilFrame::Turns), frame_->Marker(CoilFrame::Inductance),
+        [this] { BitBtn3Click(); }, [this] { BitBtn14Click(); });
 }
 
 SolenoidPage::~SolenoidPage() = default;

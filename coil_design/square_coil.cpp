@@ -18,9 +18,7 @@ Real SquareCoilFactor(Real s, Real l) {
   return 0.4622L * y - 1.466L * y * quelm::Log10(y) + 0.212L * (y * y);
 }
 
-Real SquareSide(const SquareInputs& in) {
-  return quelm::Sqrt(Check(in.sideA * in.sideB)) / 1000;
-}
+Real SquareSide(const SquareInputs& in) { return quelm::Sqrt(Check(in.sideA * in.sideB)) / 1000; }
 
 namespace {
 

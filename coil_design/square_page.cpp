@@ -9,9 +9,22 @@ namespace coil_design {
 namespace {
 
 const FrameSpec kFrame{
-    "Edit50", "13", "BitBtn8", "Edit11", "Label17",   // inductance from turns
-    "Edit51", "360", "BitBtn15", "Edit12", "Label64", // turns from inductance
-    FrameSpec::DerivedDiameter, "Label65", "Label71", "Label72", nullptr, 1,
+    "Edit50",
+    "13",
+    "BitBtn8",
+    "Edit11",
+    "Label17", // inductance from turns
+    "Edit51",
+    "360",
+    "BitBtn15",
+    "Edit12",
+    "Label64", // turns from inductance
+    FrameSpec::DerivedDiameter,
+    "Label65",
+    "Label71",
+    "Label72",
+    nullptr,
+    1,
 };
 
 } // namespace

@@ -77,21 +77,23 @@ private slots:
     QCOMPARE(Find<QPushButton>(&page, "BitBtn3")->text(), QStringLiteral("計算"));
     QCOMPARE(Find<QLabel>(&page, "Label12")->text(), QStringLiteral("▼"));
     QVERIFY(Find<QLabel>(&page, "Label12")->font().bold());
-    QCOMPARE(Find<QLineEdit>(&page, "Edit43")->toolTip(), QStringLiteral(" 　空芯、非磁性体の場合に選択します　"));
+    QCOMPARE(Find<QLineEdit>(&page, "Edit43")->toolTip(),
+             QStringLiteral(" 　空芯、非磁性体の場合に選択します　"));
   }
 
   void solenoidDefaults_data() {
     QTest::addColumn<bool>("wireGiven");
     QTest::addColumn<QString>("inductance");
     QTest::addColumn<QString>("turns");
-    QTest::newRow("length b") << false
-                              << "298.91 μH|長さ ： 15.71 m|線径 ： 0.6 mm |重量 ： 39.8 g|長岡係数 ： 0.72686059"
-                              << "100.18 巻|長さ ： 15.74 m|線径 ： 0.5989 mm|重量 ： 39.7 g|長岡係数 ： 0.72686059";
-    QTest::newRow("wire Φ") << true
-                            << "298.91 μH|長さ ： 15.71 m|線径 ： 0.6 mm 　(コイル長b= 60mm)|重量 ： 39.8 g|"
-                               "長岡係数 ： 0.72686059"
-                            << "100.28 巻|長さ ： 15.75 m|線径 ： 0.6 mm 　(コイル長b= 60.168mm)|重量 ： 39.9 g|"
-                               "長岡係数 ： 0.72742827";
+    QTest::newRow("length b")
+        << false << "298.91 μH|長さ ： 15.71 m|線径 ： 0.6 mm |重量 ： 39.8 g|長岡係数 ： 0.72686059"
+        << "100.18 巻|長さ ： 15.74 m|線径 ： 0.5989 mm|重量 ： 39.7 g|長岡係数 ： 0.72686059";
+    QTest::newRow("wire Φ")
+        << true
+        << "298.91 μH|長さ ： 15.71 m|線径 ： 0.6 mm 　(コイル長b= 60mm)|重量 ： 39.8 g|"
+           "長岡係数 ： 0.72686059"
+        << "100.28 巻|長さ ： 15.75 m|線径 ： 0.6 mm 　(コイル長b= 60.168mm)|重量 ： 39.9 g|"
+           "長岡係数 ： 0.72742827";
   }
 
   void solenoidDefaults() {
@@ -189,6 +191,23 @@ private slots:
     QVERIFY(!Shown(&page, "Label12"));
     QVERIFY(!Shown(&page, "Label13"));
     QCOMPARE(Text(&page, "Label19"), QStringLiteral("長さ ： 15.71 m"));
+  }
+
+  // A failing first pair ends the key action: the second test is not made.
+  void solenoidEnterByModeStopsAtAFault() {
+    RecordingSink sink;
+    coil_design::SolenoidPage page;
+    Click(&page, "BitBtn14");
+    Type(&page, "Edit44", "1.2.3"); // read by the inductance calculation only
+    Type(&page, "Edit41", "70");
+    sink.clear();
+    Enter(&page, "Edit41");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Application);
+    QVERIFY(Shown(&page, "Label13"));
+    QVERIFY(!Shown(&page, "Label12"));
+    QVERIFY(Text(&page, "Edit3").isEmpty());
+    QCOMPARE(Text(&page, "Edit4"), QStringLiteral("100.18 巻")); // the turns did not run again
   }
 
   // A rejected calculation hides both markers, blanks only its own result
@@ -411,9 +430,12 @@ private slots:
   void loopReweighsEveryChange_data() {
     QTest::addColumn<QString>("diameter");
     QTest::addColumn<QString>("weight");
-    QTest::newRow("thicker") << "0.8" << "重量 ： 152.06 g";
-    QTest::newRow("empty") << "" << "重量 ： 0 g";
-    QTest::newRow("letters filtered") << "1a" << "重量 ： 237.59 g";
+    QTest::newRow("thicker") << "0.8"
+                             << "重量 ： 152.06 g";
+    QTest::newRow("empty") << ""
+                           << "重量 ： 0 g";
+    QTest::newRow("letters filtered") << "1a"
+                                      << "重量 ： 237.59 g";
   }
 
   void loopReweighsEveryChange() {

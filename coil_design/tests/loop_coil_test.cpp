@@ -38,8 +38,7 @@ TEST(LoopCoil, ZeroProducts) {
 TEST(LoopCoil, SectionLargerThanTheSideStillGivesAnInductance) {
   // ln(a/q) is negative, the bracket stays positive.
   EXPECT_GT(LoopInductance({100, 500, 1}, 10), 0);
-  EXPECT_EQ(TurnsText(LoopTurns({100, 500, 1}, LoopInductance({100, 500, 1}, 10) * 1000000)),
-            "10 巻");
+  EXPECT_EQ(TurnsText(LoopTurns({100, 500, 1}, LoopInductance({100, 500, 1}, 10) * 1000000)), "10 巻");
 }
 
 } // namespace

@@ -86,12 +86,12 @@ TEST_P(SolenoidInductanceTest, Defaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, SolenoidInductanceTest,
-    ::testing::Values(
-        SolenoidCase{"LengthGiven", true, "298.91 μH", "長さ ： 15.71 m|線径 ： 0.6 mm |重量 ： 39.8 g",
-                     "長岡係数 ： 0.72686059"},
-        SolenoidCase{"WireGiven", false, "298.91 μH",
-                     "長さ ： 15.71 m|線径 ： 0.6 mm 　(コイル長b= 60mm)|重量 ： 39.8 g",
-                     "長岡係数 ： 0.72686059"}),
+    ::testing::Values(SolenoidCase{"LengthGiven", true, "298.91 μH",
+                                   "長さ ： 15.71 m|線径 ： 0.6 mm |重量 ： 39.8 g",
+                                   "長岡係数 ： 0.72686059"},
+                      SolenoidCase{"WireGiven", false, "298.91 μH",
+                                   "長さ ： 15.71 m|線径 ： 0.6 mm 　(コイル長b= 60mm)|重量 ： 39.8 g",
+                                   "長岡係数 ： 0.72686059"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 class SolenoidTurnsTest : public ::testing::TestWithParam<SolenoidCase> {};
@@ -109,12 +109,12 @@ TEST_P(SolenoidTurnsTest, Defaults) {
 
 INSTANTIATE_TEST_SUITE_P(
     Modes, SolenoidTurnsTest,
-    ::testing::Values(
-        SolenoidCase{"LengthGiven", true, "100.18 巻", "長さ ： 15.74 m|線径 ： 0.5989 mm|重量 ： 39.7 g",
-                     "長岡係数 ： 0.72686059"},
-        SolenoidCase{"WireGiven", false, "100.28 巻",
-                     "長さ ： 15.75 m|線径 ： 0.6 mm 　(コイル長b= 60.168mm)|重量 ： 39.9 g",
-                     "長岡係数 ： 0.72742827"}),
+    ::testing::Values(SolenoidCase{"LengthGiven", true, "100.18 巻",
+                                   "長さ ： 15.74 m|線径 ： 0.5989 mm|重量 ： 39.7 g",
+                                   "長岡係数 ： 0.72686059"},
+                      SolenoidCase{"WireGiven", false, "100.28 巻",
+                                   "長さ ： 15.75 m|線径 ： 0.6 mm 　(コイル長b= 60.168mm)|重量 ： 39.9 g",
+                                   "長岡係数 ： 0.72742827"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RejectCase {

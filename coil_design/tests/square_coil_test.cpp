@@ -28,17 +28,16 @@ TEST_P(SquareCoilFactorTest, Branches) {
   EXPECT_NEAR(static_cast<double>(SquareCoilFactor(c.s, c.l)), static_cast<double>(c.k), 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, SquareCoilFactorTest,
-    ::testing::Values(
-        // Equal length and side take the short-coil branch: 0.4622 + 0.212.
-        FactorCase{"EqualIsShort", 0.65L, 0.65L, 0.6742L},
-        // Just longer than the side: 1 − 0.473 + 0.1592 in the limit.
-        FactorCase{"JustLongerIsLong", 1, 1.0000000001L, 0.6862L},
-        FactorCase{"TwiceTheSide", 1, 2, 1 - 0.473L / 2 + 0.1592L / 4},
-        // The defaults: 15 mm on a 650 mm side.
-        FactorCase{"DefaultShort", 0.65L, 0.015L, 0.0661540039L}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, SquareCoilFactorTest,
+                         ::testing::Values(
+                             // Equal length and side take the short-coil branch: 0.4622 + 0.212.
+                             FactorCase{"EqualIsShort", 0.65L, 0.65L, 0.6742L},
+                             // Just longer than the side: 1 − 0.473 + 0.1592 in the limit.
+                             FactorCase{"JustLongerIsLong", 1, 1.0000000001L, 0.6862L},
+                             FactorCase{"TwiceTheSide", 1, 2, 1 - 0.473L / 2 + 0.1592L / 4},
+                             // The defaults: 15 mm on a 650 mm side.
+                             FactorCase{"DefaultShort", 0.65L, 0.015L, 0.0661540039L}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct SquareCase {
   const char* name;
@@ -102,8 +101,7 @@ TEST(SquareTurnsSearch, EndsJustAboveTheTarget) {
     const SquareTurns result = SquareTurnsOf(in, target);
     ASSERT_TRUE(result.inRange) << quelm::FormatGeneral(target);
     EXPECT_GT(SquareInductance(in, result.turns) * 1000000, target) << quelm::FormatGeneral(target);
-    EXPECT_LE(SquareInductance(in, result.turns - 0.01L) * 1000000, target)
-        << quelm::FormatGeneral(target);
+    EXPECT_LE(SquareInductance(in, result.turns - 0.01L) * 1000000, target) << quelm::FormatGeneral(target);
   }
 }
 
