@@ -71,7 +71,9 @@ WavelengthTexts ScaledDivisions(Real x, int scale, const std::string& unit) {
 WavelengthTexts WavelengthResult(Real x, FrequencyUnit unit) {
   switch (unit) {
   case FrequencyUnit::Hz:
-    return x < 1 ? ScaledDivisions(x, 1000, " km") : Divisions(x, " Mm");
+    // Kilometres for every wavelength typed in Hz, 1000 km and more included:
+    // a "Mm" (megametre) would too easily be read as millimetres.
+    return ScaledDivisions(x, 1000, " km");
   case FrequencyUnit::kHz:
     return x < 1 ? ScaledDivisions(x, 1000, " m") : Divisions(x, " km");
   case FrequencyUnit::MHz:

@@ -57,8 +57,8 @@ struct WavelengthTexts {
 
 // The four result texts from the wavelength X in the frequency unit's length
 // unit. Below 1 of that unit the next smaller unit is shown (Hz: km, kHz: m,
-// MHz: cm); GHz keeps millimetres (below 1 mm too), and Hz from 1 Mm on shows
-// megametres ("Mm").
+// MHz: cm); GHz keeps millimetres (below 1 mm too), and Hz shows kilometres
+// from 1000 km on as well.
 WavelengthTexts WavelengthResult(Real x, FrequencyUnit unit);
 
 } // namespace antenna
