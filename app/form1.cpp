@@ -6,7 +6,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "antenna/options_panel.h"
+#include "antenna/wavelength_page.h"
 #include "app/home_page.h"
+#include "coil_design/loop_page.h"
+#include "coil_design/solenoid_page.h"
+#include "coil_design/square_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
 #include "varicap/varicap_page.h"
@@ -111,7 +116,9 @@ void TForm1::BuildPageTree() {
 
   // 1 アンテナ回路: the sub-pages over the options panel they all read.
   QTabWidget* PageControl8 = SubControl(TabSheet1, "PageControl8", {15, 8, 678, 407}, 15);
-  AddPage(PageControl8, "TabSheet24", " 波長と周波数 ");
+  auto* options = new antenna::OptionsPanel(TabSheet1);
+  options->move(15, 418);
+  AddPage(PageControl8, "TabSheet24", " 波長と周波数 ", new antenna::WavelengthPage(options));
   AddPage(PageControl8, "TabSheet30", " ワイヤーアンテナ "); // short wire antennas
   AddPage(PageControl8, "TabSheet25", " 実効長(高) ");      // effective length and height
   AddPage(PageControl8, "TabSheet29", " 電界強度 ");        // field strength
@@ -124,9 +131,9 @@ void TForm1::BuildPageTree() {
 
   // 4 コイル設計
   QTabWidget* PageControl3 = SubControl(TabSheet3, "PageControl3", {15, 8, 678, 465}, 12);
-  AddPage(PageControl3, "TabSheet8", "ソレノイド(円筒)");
-  AddPage(PageControl3, "TabSheet9", "スクエア(角柱)");
-  AddPage(PageControl3, "TabSheet15", "ループ（方形）");
+  AddPage(PageControl3, "TabSheet8", "ソレノイド(円筒)", new coil_design::SolenoidPage);
+  AddPage(PageControl3, "TabSheet9", "スクエア(角柱)", new coil_design::SquarePage);
+  AddPage(PageControl3, "TabSheet15", "ループ（方形）", new coil_design::LoopPage);
   AddPage(PageControl3, "TabSheet34", "スパイダー(蜘蛛)");
   AddPage(PageControl3, "TabSheet10", "スパイラル(渦巻)");
   QWidget* TabSheet11 = AddPage(PageControl3, "TabSheet11", "トロイダル(環状)");
