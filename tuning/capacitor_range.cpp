@@ -7,14 +7,6 @@
 
 namespace tuning {
 
-std::optional<std::string> FrequencyRangeOfCapacitor(Real l, Real c1, Real c2) {
-  if (Product(l, c1, c2) == 0)
-    return std::nullopt;
-  const Real f1 = ResonantFrequency(l, c1);
-  const Real f2 = ResonantFrequency(l, c2);
-  return FrequencyRangeText(f1, f2);
-}
-
 std::optional<std::string> CapacitanceRange(Real l, Real f1, Real f2) {
   if (Product(l, f1, f2) == 0)
     return std::nullopt;

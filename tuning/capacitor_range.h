@@ -14,9 +14,8 @@ namespace tuning {
 // The fixed coil's list: mH, μH.
 inline constexpr quelm::UnitFactor kFixedCoilUnits[] = {quelm::Over(3), quelm::Over(6)};
 
-// "f1 ～ f2 unit" for a coil l [H] and the capacitance ends c1, c2 [F]; no
-// result when l·c1·c2 is zero. The ends stay in input order.
-std::optional<std::string> FrequencyRangeOfCapacitor(Real l, Real c1, Real c2);
+// The frequencies of a coil l [H] with capacitance ends c1, c2 [F]:
+// FrequencyRange(l, c1, c2).
 
 // "c1 ～ c2 unit" for a coil l [H] and the frequency ends f1, f2 [Hz]; no
 // result when l·f1·f2 is zero.

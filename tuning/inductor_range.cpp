@@ -7,14 +7,6 @@
 
 namespace tuning {
 
-std::optional<std::string> FrequencyRangeOfInductor(Real c, Real l1, Real l2) {
-  if (Product(c, l1, l2) == 0)
-    return std::nullopt;
-  const Real f1 = ResonantFrequency(l1, c);
-  const Real f2 = ResonantFrequency(l2, c);
-  return FrequencyRangeText(f1, f2);
-}
-
 std::optional<std::string> InductanceRange(Real c, Real f1, Real f2) {
   if (Product(c, f1, f2) == 0)
     return std::nullopt;

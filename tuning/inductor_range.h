@@ -14,9 +14,8 @@ namespace tuning {
 // The variable inductor's list: μH, mH.
 inline constexpr quelm::UnitFactor kVariableInductorUnits[] = {quelm::Over(6), quelm::Over(3)};
 
-// "f1 ～ f2 unit" for a capacitor c [F] and the inductance ends l1, l2 [H];
-// no result when c·l1·l2 is zero. The ends stay in input order.
-std::optional<std::string> FrequencyRangeOfInductor(Real c, Real l1, Real l2);
+// The frequencies of a capacitor c [F] with inductance ends l1, l2 [H]:
+// FrequencyRange(c, l1, l2).
 
 // "l1 ～ l2 unit" for a capacitor c [F] and the frequency ends f1, f2 [Hz];
 // no result when c·f1·f2 is zero.

@@ -28,6 +28,14 @@ std::string RangeText(std::string_view a, std::string_view b, std::string_view u
   return text;
 }
 
+std::optional<std::string> FrequencyRange(Real fixed, Real end1, Real end2) {
+  if (Product(fixed, end1, end2) == 0)
+    return std::nullopt;
+  const Real f1 = ResonantFrequency(fixed, end1);
+  const Real f2 = ResonantFrequency(fixed, end2);
+  return FrequencyRangeText(f1, f2);
+}
+
 std::string FrequencyRangeText(Real f1, Real f2) {
   static constexpr std::string_view kUnits[] = {" Hz", " kHz", " MHz", " GHz"};
   int unit = 0;

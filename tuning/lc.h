@@ -1,6 +1,7 @@
 #pragma once
 // The resonance relation of a coil and a capacitor, f = 1 / (2π·√(L·C)),
 // in the two directions the tuned-circuit calculators use it.
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -15,11 +16,10 @@ using quelm::Real;
 inline constexpr Real kTwoPi = 6.283185307179586477L;
 
 // Frequency lists: Hz, kHz, MHz (the solver and the characteristics group).
-inline constexpr quelm::UnitFactor kFrequencyUnits[] = {quelm::One(), quelm::Times(3),
-                                                        quelm::Times(6)};
+inline constexpr quelm::UnitFactor kFrequencyUnits[] = {quelm::One(), quelm::Times(3), quelm::Times(6)};
 // Frequency lists of the reception ranges: Hz, kHz, MHz, GHz.
-inline constexpr quelm::UnitFactor kRangeFrequencyUnits[] = {quelm::One(), quelm::Times(3),
-                                                             quelm::Times(6), quelm::Times(9)};
+inline constexpr quelm::UnitFactor kRangeFrequencyUnits[] = {quelm::One(), quelm::Times(3), quelm::Times(6),
+                                                             quelm::Times(9)};
 // Capacitance lists: pF, μF.
 inline constexpr quelm::UnitFactor kCapacitanceUnits[] = {quelm::Over(12), quelm::Over(6)};
 
@@ -36,6 +36,11 @@ Real Product(Real a, Real b, Real c = 1);
 
 // "a ～ b" followed by the unit string (which begins with a blank).
 std::string RangeText(std::string_view a, std::string_view b, std::string_view unit);
+
+// "f1 ～ f2 unit": the resonances of a fixed part with each end of a variable
+// part's range (a coil with two capacitances, or a capacitor with two
+// inductances), in input order; no result when fixed·end1·end2 is zero.
+std::optional<std::string> FrequencyRange(Real fixed, Real end1, Real end2);
 
 // The frequency range of two resonances in hertz, one unit for both ends:
 // stepped Hz → kHz → MHz → GHz while both ends are strictly above 10000;

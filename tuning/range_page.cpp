@@ -45,7 +45,7 @@ void RangePage::BitBtn4Click() {
   const Real l = kit::Factor(ui->ComboBox3, kFixedCoilUnits).Apply(lValue);
   const Real c1 = kit::Factor(ui->ComboBox5, kCapacitanceUnits).Apply(c1Value);
   const Real c2 = kit::Factor(ui->ComboBox5, kCapacitanceUnits).Apply(c2Value);
-  const auto text = FrequencyRangeOfCapacitor(l, c1, c2);
+  const auto text = FrequencyRange(l, c1, c2);
   if (!text) {
     kit::Blank(ui->Edit5);
     kit::ZeroInputError(this);
@@ -79,7 +79,7 @@ void RangePage::BitBtn6Click() {
   const Real c = kit::Factor(ui->ComboBox4, kCapacitanceUnits).Apply(cValue);
   const Real l1 = kit::Factor(ui->ComboBox7, kVariableInductorUnits).Apply(l1Value);
   const Real l2 = kit::Factor(ui->ComboBox7, kVariableInductorUnits).Apply(l2Value);
-  const auto text = FrequencyRangeOfInductor(c, l1, l2);
+  const auto text = FrequencyRange(c, l1, l2);
   if (!text) {
     kit::Blank(ui->Edit7);
     kit::ZeroInputError(this);

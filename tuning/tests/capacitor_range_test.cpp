@@ -27,13 +27,11 @@ struct FrequencyRow {
 };
 void PrintTo(const FrequencyRow& row, std::ostream* os) { *os << row.name; }
 
-
 class FrequencyOfCapacitorTest : public ::testing::TestWithParam<FrequencyRow> {};
 
 TEST_P(FrequencyOfCapacitorTest, Text) {
   const FrequencyRow& row = GetParam();
-  const auto text =
-      FrequencyRangeOfCapacitor(Coil(row.l, row.lUnit), Picofarads(row.c1), Picofarads(row.c2));
+  const auto text = FrequencyRange(Coil(row.l, row.lUnit), Picofarads(row.c1), Picofarads(row.c2));
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(*text, row.text);
 }
@@ -58,13 +56,12 @@ struct CapacitanceRow {
 };
 void PrintTo(const CapacitanceRow& row, std::ostream* os) { *os << row.name; }
 
-
 class CapacitanceRangeTest : public ::testing::TestWithParam<CapacitanceRow> {};
 
 TEST_P(CapacitanceRangeTest, Text) {
   const CapacitanceRow& row = GetParam();
-  const auto text = CapacitanceRange(Coil(row.l, row.lUnit), Frequency(row.f1, row.fUnit),
-                                     Frequency(row.f2, row.fUnit));
+  const auto text =
+      CapacitanceRange(Coil(row.l, row.lUnit), Frequency(row.f1, row.fUnit), Frequency(row.f2, row.fUnit));
   ASSERT_TRUE(text.has_value());
   EXPECT_EQ(*text, row.text);
 }
@@ -85,7 +82,6 @@ struct StepRow {
   const char* text;
 };
 void PrintTo(const StepRow& row, std::ostream* os) { *os << row.name; }
-
 
 class FrequencyStepTest : public ::testing::TestWithParam<StepRow> {};
 
@@ -123,9 +119,9 @@ INSTANTIATE_TEST_SUITE_P(CapacitorRange, CapacitanceStepTest, ::testing::Values(
 // clang-format on
 
 TEST(CapacitorRange, ZeroProductGivesNoResult) {
-  EXPECT_FALSE(FrequencyRangeOfCapacitor(0, 1e-10L, 1e-10L).has_value());
-  EXPECT_FALSE(FrequencyRangeOfCapacitor(1e-3L, 0, 1e-10L).has_value());
-  EXPECT_FALSE(FrequencyRangeOfCapacitor(1e-3L, 1e-10L, 0).has_value());
+  EXPECT_FALSE(FrequencyRange(0, 1e-10L, 1e-10L).has_value());
+  EXPECT_FALSE(FrequencyRange(1e-3L, 0, 1e-10L).has_value());
+  EXPECT_FALSE(FrequencyRange(1e-3L, 1e-10L, 0).has_value());
   EXPECT_FALSE(CapacitanceRange(0, 1000, 2000).has_value());
   EXPECT_FALSE(CapacitanceRange(1e-3L, 0, 2000).has_value());
   EXPECT_FALSE(CapacitanceRange(1e-3L, 1000, 0).has_value());

@@ -20,7 +20,6 @@ struct Row {
 };
 void PrintTo(const Row& row, std::ostream* os) { *os << row.name; }
 
-
 class CaptionsTest : public ::testing::TestWithParam<Row> {};
 
 TEST_P(CaptionsTest, AllFive) {
@@ -65,7 +64,6 @@ struct ImpedanceRow {
   const char* z0;
 };
 void PrintTo(const ImpedanceRow& row, std::ostream* os) { *os << row.name; }
-
 
 class CharacteristicImpedanceTest : public ::testing::TestWithParam<ImpedanceRow> {};
 

@@ -6,8 +6,6 @@ class RangePageTest : public QObject {
 
 private slots:
   void defaults();
-  void results_data();
-  void results();
   void unitListsDoNotRecalculate();
   void fieldsAreFiltered();
   void fixedPartRunsBoth_data();

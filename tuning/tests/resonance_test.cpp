@@ -32,7 +32,6 @@ struct SolveRow {
 };
 void PrintTo(const SolveRow& row, std::ostream* os) { *os << row.name; }
 
-
 class SolveTest : public ::testing::TestWithParam<SolveRow> {};
 
 TEST_P(SolveTest, ValueAndUnit) {
@@ -84,7 +83,6 @@ struct ZeroRow {
 };
 void PrintTo(const ZeroRow& row, std::ostream* os) { *os << row.name; }
 
-
 class ZeroTest : public ::testing::TestWithParam<ZeroRow> {};
 
 TEST_P(ZeroTest, NoResult) {
@@ -128,20 +126,17 @@ struct DigitsRow {
 };
 void PrintTo(const DigitsRow& row, std::ostream* os) { *os << row.general; }
 
-
 class PlainDigitsTest : public ::testing::TestWithParam<DigitsRow> {};
 
 TEST_P(PlainDigitsTest, Expands) { EXPECT_EQ(PlainDigits(GetParam().general), GetParam().plain); }
 
-INSTANTIATE_TEST_SUITE_P(Resonance, PlainDigitsTest,
-                         ::testing::Values(DigitsRow{"123.5", "123.5"}, DigitsRow{"0", "0"},
-                                           DigitsRow{"1E15", "1000000000000000"},
-                                           DigitsRow{"1.5E15", "1500000000000000"},
-                                           DigitsRow{"1.23456789012346E17", "123456789012346000"},
-                                           DigitsRow{"1.2345E2", "123.45"},
-                                           DigitsRow{"-2.5E16", "-25000000000000000"},
-                                           DigitsRow{"1E-5", "0.00001"},
-                                           DigitsRow{"1.2345E-5", "0.000012345"}));
+INSTANTIATE_TEST_SUITE_P(
+    Resonance, PlainDigitsTest,
+    ::testing::Values(DigitsRow{"123.5", "123.5"}, DigitsRow{"0", "0"}, DigitsRow{"1E15", "1000000000000000"},
+                      DigitsRow{"1.5E15", "1500000000000000"},
+                      DigitsRow{"1.23456789012346E17", "123456789012346000"}, DigitsRow{"1.2345E2", "123.45"},
+                      DigitsRow{"-2.5E16", "-25000000000000000"}, DigitsRow{"1E-5", "0.00001"},
+                      DigitsRow{"1.2345E-5", "0.000012345"}));
 
 } // namespace
 } // namespace tuning
