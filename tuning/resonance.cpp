@@ -20,7 +20,7 @@ std::optional<Resonance> SolveResonance(Solved solved, Real f, Real l, Real c) {
   case Solved::Frequency: {
     if (Product(l, c) == 0)
       return std::nullopt;
-    Real hz = ResonantFrequency(l, c);
+    const Real hz = ResonantFrequency(l, c);
     if (hz >= 1000) {
       const Real khz = hz / 1000;
       if (khz >= 10000)
