@@ -106,6 +106,38 @@ std::string FormatGeneral(Real x) {
   return text;
 }
 
+std::string WithoutExponent(const std::string& general) {
+  const auto e = general.find('E');
+  if (e == std::string::npos)
+    return general;
+  const bool negative = general[0] == '-';
+  std::string digits;
+  for (std::size_t i = negative ? 1 : 0; i < e; ++i) {
+    if (general[i] != '.')
+      digits += general[i];
+  }
+  // The exponent form is d.ddd x 10^exponent: one digit before the point.
+  int exponent = 0;
+  const char* first = general.c_str() + e + 1;
+  const bool below = *first == '-';
+  std::from_chars(below ? first + 1 : first, general.c_str() + general.size(), exponent);
+  if (below)
+    exponent = -exponent;
+  std::string text = negative ? "-" : "";
+  if (exponent >= 0) {
+    const auto whole = static_cast<std::size_t>(exponent) + 1;
+    if (digits.size() <= whole)
+      text += digits + std::string(whole - digits.size(), '0');
+    else
+      text += digits.substr(0, whole) + "." + digits.substr(whole);
+  } else {
+    text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
+  }
+  return text;
+}
+
+std::string FormatPlain(Real x) { return WithoutExponent(FormatGeneral(x)); }
+
 Real RoundDecimals(Real x, int n) {
   if (n >= 0) {
     const std::int64_t r = Round64(Check(x * Pow10(n)));

@@ -13,6 +13,13 @@ namespace quelm {
 // exponent form ("1.2345E-5", "1E15") otherwise; zero is "0".
 std::string FormatGeneral(Real x);
 
+// FormatGeneral's text with any exponent written out in digits ("1.5E15" ->
+// "1500000000000000", "1.2345E-5" -> "0.000012345"). For results written
+// into input fields, whose filter keeps only digits and points and would
+// turn "1.5E15" into "1.515".
+std::string FormatPlain(Real x);
+std::string WithoutExponent(const std::string& general);
+
 // Round(x * 10^n) / 10^n: the product rounded to a 64-bit integer, ties to
 // even on its binary value (beyond the 64-bit range: invalid operation).
 // Negative n divides by 10^-n instead.

@@ -10,7 +10,7 @@ namespace tuning {
 namespace {
 
 Resonance Make(Real value, int decimals, int unitIndex, const char* unit) {
-  return {PlainDigits(quelm::FormatRounded(value, decimals)), unitIndex, unit};
+  return {quelm::FormatPlain(quelm::RoundDecimals(value, decimals)), unitIndex, unit};
 }
 
 } // namespace
@@ -47,31 +47,6 @@ std::optional<Resonance> SolveResonance(Solved solved, Real f, Real l, Real c) {
   }
   }
   return std::nullopt;
-}
-
-std::string PlainDigits(const std::string& general) {
-  const auto e = general.find('E');
-  if (e == std::string::npos)
-    return general;
-  const bool negative = !general.empty() && general[0] == '-';
-  std::string digits;
-  for (std::size_t i = negative ? 1 : 0; i < e; ++i)
-    if (general[i] != '.')
-      digits += general[i];
-  // The general form writes d.ddd×10^exp: one digit before the point.
-  const int exponent = std::atoi(general.c_str() + e + 1);
-  std::string text = negative ? "-" : "";
-  if (exponent >= 0) {
-    const auto whole = static_cast<std::size_t>(exponent) + 1;
-    if (digits.size() <= whole) {
-      text += digits + std::string(whole - digits.size(), '0');
-    } else {
-      text += digits.substr(0, whole) + "." + digits.substr(whole);
-    }
-  } else {
-    text += "0." + std::string(static_cast<std::size_t>(-exponent - 1), '0') + digits;
-  }
-  return text;
 }
 
 } // namespace tuning

@@ -32,8 +32,4 @@ struct Resonance {
 // zero. Faults (overflow, rounding beyond 64 bits) throw quelm::CalcError.
 std::optional<Resonance> SolveResonance(Solved solved, Real f, Real l, Real c);
 
-// A number in the general form with any exponent written out in digits
-// ("1.5E15" → "1500000000000000", "1.2E-5" → "0.000012").
-std::string PlainDigits(const std::string& general);
-
 } // namespace tuning

@@ -25,13 +25,10 @@ PlateResult Rounded(Real value) {
 
 // For a result written into an input field: its text must survive the
 // field's filter, which keeps only digits and points ("1.6E15" would read
-// back as 1.615).
+// back as 1.615), so the digits are written out in full.
 PlateResult ForInputField(Real value) {
   PlateResult r = Rounded(value);
-  for (char ch : r.text) {
-    if (ch != '.' && (ch < '0' || ch > '9'))
-      return {PlateStatus::TooLarge, r.value, {}};
-  }
+  r.text = quelm::FormatPlain(r.value);
   return r;
 }
 
@@ -48,8 +45,6 @@ std::string_view PlateMessage(PlateStatus status) {
     return "内径が外径より大きく、計算できません。\r\n正しい値を入力してください。";
   case PlateStatus::OuterTooSmall:
     return "外径が小さいため、面積が確保できません。\r\n";
-  case PlateStatus::TooLarge:
-    return "計算結果が表示できる範囲を超えています。\r\n正しい値を入力してください。";
   case PlateStatus::Ok:
   case PlateStatus::NoResult:
     break;

@@ -19,13 +19,12 @@ enum class PlateStatus {
   NoResult,        // nothing to do, no message (a zero side)
   InnerNotSmaller, // half ring: the inner radius is not below the outer
   OuterTooSmall,   // half ring: the area does not fit in the outer radius
-  TooLarge,        // the result has no plain decimal form for an input field
 };
 
 struct PlateResult {
   PlateStatus status = PlateStatus::NoResult;
   Real value = 0;   // rounded to 2 decimals
-  std::string text; // FormatGeneral of value
+  std::string text; // FormatGeneral of value (FormatPlain for input fields)
 };
 
 // The page's message for a status that raises a dialog (UTF-8, line breaks
@@ -33,9 +32,8 @@ struct PlateResult {
 std::string_view PlateMessage(PlateStatus status);
 
 // Area from dimensions. The area goes into an input field, which holds only
-// digits and points, so a result that general formatting writes in exponent
-// form (10^15 and above) is TooLarge rather than a text the field would
-// mangle.
+// digits and points, so a result of 10^15 or more is written with its digits
+// in full rather than in the exponent form the field would mangle.
 PlateResult SquareArea(Real side);
 PlateResult RectangleArea(Real sideA, Real sideB);
 PlateResult HalfRingArea(Real outerRadius, Real innerRadius);
@@ -44,7 +42,7 @@ PlateResult HalfRingArea(Real outerRadius, Real innerRadius);
 // side go into read-only fields and are written in any form.
 PlateResult SquareSide(Real area);
 PlateResult RectangleSide(Real area, Real sideA); // sideA == 0: NoResult
-// The radii go into input fields (TooLarge as above).
+// The radii go into input fields (digits in full, as above).
 PlateResult HalfRingInner(Real area, Real outerRadius);
 PlateResult HalfRingOuter(Real area, Real innerRadius);
 

@@ -122,7 +122,6 @@ void VaricapPage::Deliver(const PlateResult& result, QLineEdit* target) {
     break;
   case PlateStatus::InnerNotSmaller:
   case PlateStatus::OuterTooSmall:
-  case PlateStatus::TooLarge:
     kit::ErrorDialog(this, QString::fromUtf8(PlateMessage(result.status)));
     break;
   }

@@ -203,3 +203,29 @@ INSTANTIATE_TEST_SUITE_P(
                     FixedCase{"Large", 123456789.125L, "0.00", "123456789.13"},
                     FixedCase{"Nagaoka", 0.688195362L, "0.00000000", "0.68819536"}),
     [](const testing::TestParamInfo<FixedCase>& info) { return std::string(info.param.name); });
+
+struct PlainCase {
+  const char* general;
+  const char* plain;
+  friend void PrintTo(const PlainCase& c, std::ostream* os) { *os << c.general; }
+};
+
+class WithoutExponentTest : public testing::TestWithParam<PlainCase> {};
+
+TEST_P(WithoutExponentTest, WritesTheExponentOutInDigits) {
+  EXPECT_EQ(quelm::WithoutExponent(GetParam().general), GetParam().plain);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, WithoutExponentTest,
+    testing::Values(PlainCase{"123.5", "123.5"}, PlainCase{"0", "0"}, PlainCase{"1E15", "1000000000000000"},
+                    PlainCase{"1.5E15", "1500000000000000"},
+                    PlainCase{"1.23456789012346E17", "123456789012346000"}, PlainCase{"1.2345E2", "123.45"},
+                    PlainCase{"-2.5E16", "-25000000000000000"}, PlainCase{"1E-5", "0.00001"},
+                    PlainCase{"1.2345E-5", "0.000012345"}));
+
+TEST(FormatPlain, KeepsFifteenDigitsWithoutAnExponent) {
+  EXPECT_EQ(quelm::FormatPlain(1e15L), "1000000000000000");
+  EXPECT_EQ(quelm::FormatPlain(31622777.0L * 31622777.0L), "1000000025191730");
+  EXPECT_EQ(quelm::FormatPlain(1234.5L), "1234.5");
+}

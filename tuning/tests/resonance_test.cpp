@@ -120,23 +120,5 @@ TEST(Resonance, FrequencyBeyondRoundingRangeFaults) {
   }
 }
 
-struct DigitsRow {
-  const char* general;
-  const char* plain;
-};
-void PrintTo(const DigitsRow& row, std::ostream* os) { *os << row.general; }
-
-class PlainDigitsTest : public ::testing::TestWithParam<DigitsRow> {};
-
-TEST_P(PlainDigitsTest, Expands) { EXPECT_EQ(PlainDigits(GetParam().general), GetParam().plain); }
-
-INSTANTIATE_TEST_SUITE_P(
-    Resonance, PlainDigitsTest,
-    ::testing::Values(DigitsRow{"123.5", "123.5"}, DigitsRow{"0", "0"}, DigitsRow{"1E15", "1000000000000000"},
-                      DigitsRow{"1.5E15", "1500000000000000"},
-                      DigitsRow{"1.23456789012346E17", "123456789012346000"}, DigitsRow{"1.2345E2", "123.45"},
-                      DigitsRow{"-2.5E16", "-25000000000000000"}, DigitsRow{"1E-5", "0.00001"},
-                      DigitsRow{"1.2345E-5", "0.000012345"}));
-
 } // namespace
 } // namespace tuning

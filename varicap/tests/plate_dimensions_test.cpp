@@ -43,11 +43,12 @@ const PlateCase kPlateCases[] = {
     {"HalfRingInnerLarger", [] { return HalfRingArea(22, 58); }, S::InnerNotSmaller, ""},
     {"HalfRingBothEmpty", [] { return HalfRingArea(0, 0); }, S::InnerNotSmaller, ""},
     {"HalfRingWithoutHole", [] { return HalfRingArea(2, 0); }, S::Ok, "6.28"},
-    // An input field shows no exponent: from 10^15 on the area is refused.
+    // An input field shows no exponent: from 10^15 on the digits are written
+    // out (15 significant, then zeros).
     {"SquareJustBelowExponentForm", [] { return SquareArea(31622776); }, S::Ok, "999999961946176"},
-    {"SquareAtExponentForm", [] { return SquareArea(31622777); }, S::TooLarge, ""},
-    {"RectangleAtExponentForm", [] { return RectangleArea(1000000, 1000000000); }, S::TooLarge, ""},
-    {"HalfRingAtExponentForm", [] { return HalfRingArea(40000000, 0); }, S::TooLarge, ""},
+    {"SquareAtExponentForm", [] { return SquareArea(31622777); }, S::Ok, "1000000025191730"},
+    {"RectangleAtExponentForm", [] { return RectangleArea(1000000, 1000000000); }, S::Ok, "1000000000000000"},
+    {"HalfRingAtExponentForm", [] { return HalfRingArea(40000000, 0); }, S::Ok, "2513274122871830"},
 
     // Dimensions from an area of 300 (the page's defaults).
     {"SquareSide", [] { return SquareSide(300); }, S::Ok, "17.32"},
@@ -61,7 +62,7 @@ const PlateCase kPlateCases[] = {
     {"ZeroAreaZeroOuter", [] { return HalfRingInner(0, 0); }, S::OuterTooSmall, ""},
     // 2S/π = 3819.7 is more than 58² = 3364.
     {"AreaTooLargeForOuter", [] { return HalfRingInner(6000, 58); }, S::OuterTooSmall, ""},
-    {"OuterFromInnerAtExponentForm", [] { return HalfRingOuter(0, 2000000000000000); }, S::TooLarge, ""},
+    {"OuterFromInnerAtExponentForm", [] { return HalfRingOuter(0, 2000000000000000); }, S::Ok, "2000000000000000"},
     // The square's side goes into a read-only field, which shows exponent form.
     {"SquareSideInExponentForm", [] { return SquareSide(1.6e31L); }, S::Ok, "4E15"},
 };
@@ -73,8 +74,6 @@ TEST(PlateDimensions, MessagesAreThePagesTexts) {
   EXPECT_EQ(PlateMessage(S::InnerNotSmaller),
             "内径が外径より大きく、計算できません。\r\n正しい値を入力してください。");
   EXPECT_EQ(PlateMessage(S::OuterTooSmall), "外径が小さいため、面積が確保できません。\r\n");
-  EXPECT_EQ(PlateMessage(S::TooLarge),
-            "計算結果が表示できる範囲を超えています。\r\n正しい値を入力してください。");
   EXPECT_EQ(PlateMessage(S::Ok), "");
   EXPECT_EQ(PlateMessage(S::NoResult), "");
 }

@@ -21,8 +21,6 @@ namespace {
 const QString kInnerNotSmaller =
     QStringLiteral("内径が外径より大きく、計算できません。\r\n正しい値を入力してください。");
 const QString kOuterTooSmall = QStringLiteral("外径が小さいため、面積が確保できません。\r\n");
-const QString kTooLarge =
-    QStringLiteral("計算結果が表示できる範囲を超えています。\r\n正しい値を入力してください。");
 
 const char* const kDesignFields[] = {"Edit92", "Edit93", "Edit94", "Edit95", "Edit96"};
 
@@ -399,11 +397,32 @@ private slots:
         << "BitBtn28" << QStringList{"Edit93", "6000"} << "Edit107" << kOuterTooSmall;
     QTest::newRow("zero area zero outer")
         << "BitBtn28" << QStringList{"Edit93", "0", "Edit106", ""} << "Edit107" << kOuterTooSmall;
-    // 40000000² would read back as 1.615 once the filter removed "E".
-    QTest::newRow("square area beyond the field")
-        << "BitBtn23" << QStringList{"Edit98", "40000000"} << "Edit93" << kTooLarge;
-    QTest::newRow("outer radius beyond the field")
-        << "BitBtn29" << QStringList{"Edit107", "2000000000000000"} << "Edit106" << kTooLarge;
+  }
+
+  // Results of 10^15 and more are written into the filtered fields with
+  // their digits in full: "1.6E15" would read back as 1.615.
+  void largeResultsKeepTheirDigitsInInputFields_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("value");
+    QTest::addColumn<QString>("target");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("square area") << "BitBtn23" << "Edit98" << "40000000" << "Edit93" << "1600000000000000";
+    QTest::newRow("outer radius") << "BitBtn29" << "Edit107" << "2000000000000000" << "Edit106"
+                                  << "2000000000000000";
+  }
+  void largeResultsKeepTheirDigitsInInputFields() {
+    QFETCH(QString, button);
+    QFETCH(QString, input);
+    QFETCH(QString, value);
+    QFETCH(QString, target);
+    QFETCH(QString, expected);
+    RecordingSink sink;
+    varicap::VaricapPage page;
+    Find<QLineEdit>(&page, input)->setText(value);
+    Find<QPushButton>(&page, button)->click();
+    QVERIFY(sink.dialogs.isEmpty());
+    QCOMPARE(Find<QLineEdit>(&page, target)->text(), expected);
   }
 
   void plateDialogs() {
