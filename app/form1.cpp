@@ -14,6 +14,8 @@
 #include "coil_design/square_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
+#include "tuning/range_page.h"
+#include "tuning/resonance_page.h"
 #include "varicap/varicap_page.h"
 
 // The window's pictures live in this static library's resources.
@@ -126,8 +128,8 @@ void TForm1::BuildPageTree() {
 
   // 2 同調回路設計
   QTabWidget* PageControl7 = SubControl(TabSheet2, "PageControl7", {15, 7, 678, 465}, 15);
-  AddPage(PageControl7, "TabSheet22", " 共振状況 "); // resonance solver and characteristics
-  AddPage(PageControl7, "TabSheet23", " 受信範囲 "); // reception ranges
+  AddPage(PageControl7, "TabSheet22", " 共振状況 ", new tuning::ResonancePage);
+  AddPage(PageControl7, "TabSheet23", " 受信範囲 ", new tuning::RangePage);
 
   // 4 コイル設計
   QTabWidget* PageControl3 = SubControl(TabSheet3, "PageControl3", {15, 8, 678, 465}, 12);
