@@ -28,27 +28,27 @@ CoilFrame::CoilFrame(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui:
 
 CoilFrame::~CoilFrame() = default;
 
-void CoilFrame::Setup(const FrameSpec& spec) {
-  spec_ = spec;
+void CoilFrame::Setup(const FrameSpec& names) {
+  names_ = names;
   const auto name = [](QWidget* widget, const char* objectName) {
     widget->setObjectName(QString::fromUtf8(objectName));
   };
-  name(ui->turnsField, spec.turnsField);
-  name(ui->inductanceButton, spec.inductanceButton);
-  name(ui->inductanceResult, spec.inductanceResult);
-  name(ui->inductanceMarker, spec.inductanceMarker);
-  name(ui->targetField, spec.targetField);
-  name(ui->turnsButton, spec.turnsButton);
-  name(ui->turnsResult, spec.turnsResult);
-  name(ui->turnsMarker, spec.turnsMarker);
-  name(ui->lengthLine, spec.lengthLine);
-  name(ui->weightLine, spec.weightLine);
-  ui->turnsField->setText(QString::fromUtf8(spec.turnsDefault));
-  ui->targetField->setText(QString::fromUtf8(spec.targetDefault));
+  name(ui->turnsField, names.turnsField);
+  name(ui->inductanceButton, names.inductanceButton);
+  name(ui->inductanceResult, names.inductanceResult);
+  name(ui->inductanceMarker, names.inductanceMarker);
+  name(ui->targetField, names.targetField);
+  name(ui->turnsButton, names.turnsButton);
+  name(ui->turnsResult, names.turnsResult);
+  name(ui->turnsMarker, names.turnsMarker);
+  name(ui->lengthLine, names.lengthLine);
+  name(ui->weightLine, names.weightLine);
+  ui->turnsField->setText(QString::fromUtf8(names.turnsDefault));
+  ui->targetField->setText(QString::fromUtf8(names.targetDefault));
   kit::Numeric({ui->turnsField, ui->targetField});
 
-  if (spec.form == FrameSpec::DerivedDiameter) {
-    name(ui->diameterLine, spec.diameter);
+  if (names.form == FrameSpec::DerivedDiameter) {
+    name(ui->diameterLine, names.diameter);
     delete ui->diameterCaption;
     delete ui->diameterField;
     delete ui->diameterUnit;
@@ -64,9 +64,9 @@ void CoilFrame::Setup(const FrameSpec& spec) {
   delete ui->diameterLine;
   ui->diameterLine = nullptr;
   ui->lengthLine->move(ui->lengthLine->x(), 52);
-  name(ui->diameterField, spec.diameter);
-  if (spec.hiddenLength) {
-    name(ui->hiddenLength, spec.hiddenLength);
+  name(ui->diameterField, names.diameter);
+  if (names.hiddenLength) {
+    name(ui->hiddenLength, names.hiddenLength);
     diameterChange_ = [this] { Reweigh(); };
   } else {
     delete ui->hiddenLength;
@@ -136,7 +136,7 @@ void CoilFrame::WriteWire(const Wire& wire) {
 
 void CoilFrame::WriteWireLength(Real length) {
   const Real diameter = kit::Read(ui->diameterField);
-  const Real weight = CopperWeight(diameter, length, spec_.weightDecimals);
+  const Real weight = CopperWeight(diameter, length, names_.weightDecimals);
   kit::Write(ui->lengthLine, LengthLine(length));
   if (ui->hiddenLength)
     kit::Write(ui->hiddenLength, quelm::FormatGeneral(length));
@@ -146,7 +146,7 @@ void CoilFrame::WriteWireLength(Real length) {
 void CoilFrame::Reweigh() {
   const Real diameter = kit::Read(ui->diameterField);
   const Real length = ReadLengthText(ui->hiddenLength->text().toStdString());
-  kit::Write(ui->weightLine, WeightLine(CopperWeight(diameter, length, spec_.weightDecimals)));
+  kit::Write(ui->weightLine, WeightLine(CopperWeight(diameter, length, names_.weightDecimals)));
 }
 
 void ShowPicture(QLabel* label, const QString& resource) {

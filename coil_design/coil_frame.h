@@ -68,8 +68,8 @@ public:
   ~CoilFrame() override;
 
   // Names the controls, fills in the defaults and keeps the widgets of the
-  // spec's wire-group form. Call once, right after the page's setupUi.
-  void Setup(const FrameSpec& spec);
+  // wire-group form the names ask for. Call once, right after the page's setupUi.
+  void Setup(const FrameSpec& names);
   // Runs `inductance` on a click of the inductance group's button or Enter
   // in its turns field; `turns` likewise for the turns group.
   void Connect(kit::Handler inductance, kit::Handler turns);
@@ -109,7 +109,7 @@ public:
 
 private:
   std::unique_ptr<Ui::CoilFrame> ui;
-  FrameSpec spec_{};
+  FrameSpec names_{};
   kit::Handler diameterChange_;
 };
 
