@@ -121,9 +121,9 @@ void TForm1::BuildPageTree() {
   auto* options = new antenna::OptionsPanel(TabSheet1);
   options->move(15, 418);
   AddPage(PageControl8, "TabSheet24", " 波長と周波数 ", new antenna::WavelengthPage(options));
-  AddPage(PageControl8, "TabSheet30", " ワイヤーアンテナ "); // short wire antennas
-  AddPage(PageControl8, "TabSheet25", " 実効長(高) ");      // effective length and height
-  AddPage(PageControl8, "TabSheet29", " 電界強度 ");        // field strength
+  AddPage(PageControl8, "TabSheet30", " ワイヤーアンテナ ");   // short wire antennas
+  AddPage(PageControl8, "TabSheet25", " 実効長(高) ");         // effective length and height
+  AddPage(PageControl8, "TabSheet29", " 電界強度 ");           // field strength
   AddPage(PageControl8, "TabSheet31", "アンテナアナライザー"); // antenna analyzer
 
   // 2 同調回路設計
@@ -178,17 +178,21 @@ void TForm1::FormCreate() {
 
 void TForm1::WireHomePage() {
   const std::pair<const char*, void (TForm1::*)()> hotSpots[] = {
-      {"Label54", &TForm1::Label54Click}, {"Label59", &TForm1::Label59Click},   {"Label51", &TForm1::Label51Click},
-      {"Label52", &TForm1::Label52Click}, {"Label56", &TForm1::Label56Click},   {"Label55", &TForm1::Label55Click},
+      {"Label54", &TForm1::Label54Click},   {"Label59", &TForm1::Label59Click},
+      {"Label51", &TForm1::Label51Click},   {"Label52", &TForm1::Label52Click},
+      {"Label56", &TForm1::Label56Click},   {"Label55", &TForm1::Label55Click},
       {"Label237", &TForm1::Label237Click}, {"Label57", &TForm1::Label57Click},
   };
   for (const auto& [name, handler] : hotSpots)
-    kit::OnLabelClick(home->findChild<QWidget*>(QString::fromLatin1(name)), [this, handler] { (this->*handler)(); });
+    kit::OnLabelClick(home->findChild<QWidget*>(QString::fromLatin1(name)),
+                      [this, handler] { (this->*handler)(); });
 }
 
 QWidget* TForm1::Sheet(const char* name) const { return findChild<QWidget*>(QString::fromLatin1(name)); }
 
-QTabWidget* TForm1::Control(const char* name) const { return findChild<QTabWidget*>(QString::fromLatin1(name)); }
+QTabWidget* TForm1::Control(const char* name) const {
+  return findChild<QTabWidget*>(QString::fromLatin1(name));
+}
 
 void TForm1::SelectPage(QTabWidget* control, QWidget* page) {
   const bool outer = selectingFromCode;

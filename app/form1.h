@@ -28,14 +28,14 @@ public:
   void Button1Click();
 
   // The hot spots of the home page's schematic.
-  void Label54Click(); // antenna
-  void Label59Click(); // earth
-  void Label51Click(); // variable capacitor
-  void Label52Click(); // tuning coil
-  void Label56Click(); // diode
-  void Label55Click(); // resistor
+  void Label54Click();  // antenna
+  void Label59Click();  // earth
+  void Label51Click();  // variable capacitor
+  void Label52Click();  // tuning coil
+  void Label56Click();  // diode
+  void Label55Click();  // resistor
   void Label237Click(); // capacitor
-  void Label57Click(); // crystal earphone
+  void Label57Click();  // crystal earphone
 
 signals:
   // Emitted each time page 6's show action runs.

@@ -56,9 +56,12 @@ QTabWidget* HomePage::PageControl4() const { return ui->PageControl4; }
 void HomePage::Label60DblClick() { ui->Image2->setVisible(ui->Image2->isHidden()); }
 
 void HomePage::Label103Click() {
-  OpenThroughDesktop(QString::fromUtf8(links::kInformationPage) + QString::fromUtf8(links::kInformationQuery));
+  OpenThroughDesktop(QString::fromUtf8(links::kInformationPage) +
+                     QString::fromUtf8(links::kInformationQuery));
 }
 
-void HomePage::Label62Click() { OpenThroughDesktop(QStringLiteral("mailto:") + QString::fromUtf8(links::kContactAddress)); }
+void HomePage::Label62Click() {
+  OpenThroughDesktop(QStringLiteral("mailto:") + QString::fromUtf8(links::kContactAddress));
+}
 
 } // namespace app

@@ -13,12 +13,12 @@ namespace quelm {
 Real Check(Real x);
 double CheckD(double x);
 
-Real Div(Real a, Real b);  // b == 0: 0/0 invalid, else division by zero
-Real Sqrt(Real x);         // x < 0: invalid
-Real Ln(Real x);           // x < 0: invalid; x == 0: division by zero
-Real Log10(Real x);        // as Ln
-Real Exp(Real x);          // overflow checked
-Real Pow(Real x, Real y);  // checked result
+Real Div(Real a, Real b); // b == 0: 0/0 invalid, else division by zero
+Real Sqrt(Real x);        // x < 0: invalid
+Real Ln(Real x);          // x < 0: invalid; x == 0: division by zero
+Real Log10(Real x);       // as Ln
+Real Exp(Real x);         // overflow checked
+Real Pow(Real x, Real y); // checked result
 
 // Round to the nearest 64-bit integer, ties to even; beyond the range of a
 // 64-bit integer (or NaN) it is an invalid operation.

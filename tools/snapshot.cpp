@@ -16,7 +16,8 @@ namespace {
 void Reveal(QWidget* page) {
   for (QWidget* w = page; w; w = w->parentWidget()) {
     // A page's parent is the control's internal stack; its parent the control.
-    auto* control = w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()) : nullptr;
+    auto* control =
+        w->parentWidget() ? qobject_cast<QTabWidget*>(w->parentWidget()->parentWidget()) : nullptr;
     if (control && control->indexOf(w) >= 0)
       control->setCurrentWidget(w);
   }

@@ -220,8 +220,9 @@ private slots:
                                << QStringList{"3 km", "1.5 km", "0.75 km", "0.5 km"} << false;
     QTest::newRow("Hz in km") << "1000" << 0 << true << false << "0.95"
                               << QStringList{"300 km", "150 km", "75 km", "50 km"} << false;
-    QTest::newRow("Hz above 1000 km") << "1" << 0 << true << false << "0.95"
-                                      << QStringList{"300000 km", "150000 km", "75000 km", "50000 km"} << false;
+    QTest::newRow("Hz above 1000 km")
+        << "1" << 0 << true << false << "0.95"
+        << QStringList{"300000 km", "150000 km", "75000 km", "50000 km"} << false;
     QTest::newRow("GHz in mm") << "1" << 3 << true << false << "0.95"
                                << QStringList{"300 mm", "150 mm", "75 mm", "50 mm"} << false;
     QTest::newRow("below 1 mm") << "1000" << 3 << true << false << "0.95"

@@ -70,31 +70,35 @@ private slots:
     QTest::addColumn<QString>("control");
     QTest::addColumn<QStringList>("pages");
     QTest::addColumn<QStringList>("captions");
-    QTest::newRow("PageControl1")
-        << "PageControl1"
-        << QStringList{"TabSheet1", "TabSheet2", "TabSheet5", "TabSheet3", "TabSheet16", "TabSheet4", "TabSheet20"}
-        << QStringList{"1 アンテナ回路", "2 同調回路設計", "3 バリコン設計", "4 コイル設計",
-                       "5 コイル評価",   "6 検波・出力回路", "QUELM"};
+    QTest::newRow("PageControl1") << "PageControl1"
+                                  << QStringList{"TabSheet1",  "TabSheet2", "TabSheet5", "TabSheet3",
+                                                 "TabSheet16", "TabSheet4", "TabSheet20"}
+                                  << QStringList{"1 アンテナ回路", "2 同調回路設計", "3 バリコン設計",
+                                                 "4 コイル設計",   "5 コイル評価",   "6 検波・出力回路",
+                                                 "QUELM"};
     QTest::newRow("PageControl8") << "PageControl8"
-                                  << QStringList{"TabSheet24", "TabSheet30", "TabSheet25", "TabSheet29", "TabSheet31"}
-                                  << QStringList{" 波長と周波数 ", " ワイヤーアンテナ ", " 実効長(高) ", " 電界強度 ",
-                                                 "アンテナアナライザー"};
+                                  << QStringList{"TabSheet24", "TabSheet30", "TabSheet25", "TabSheet29",
+                                                 "TabSheet31"}
+                                  << QStringList{" 波長と周波数 ", " ワイヤーアンテナ ", " 実効長(高) ",
+                                                 " 電界強度 ", "アンテナアナライザー"};
     QTest::newRow("PageControl7") << "PageControl7" << QStringList{"TabSheet22", "TabSheet23"}
                                   << QStringList{" 共振状況 ", " 受信範囲 "};
-    QTest::newRow("PageControl3")
-        << "PageControl3"
-        << QStringList{"TabSheet8", "TabSheet9", "TabSheet15", "TabSheet34", "TabSheet10", "TabSheet11"}
-        << QStringList{"ソレノイド(円筒)", "スクエア(角柱)", "ループ（方形）", "スパイダー(蜘蛛)", "スパイラル(渦巻)",
-                       "トロイダル(環状)"};
+    QTest::newRow("PageControl3") << "PageControl3" << QStringList{"TabSheet8",  "TabSheet9",  "TabSheet15",
+                                                                   "TabSheet34", "TabSheet10", "TabSheet11"}
+                                  << QStringList{"ソレノイド(円筒)", "スクエア(角柱)",   "ループ（方形）",
+                                                 "スパイダー(蜘蛛)", "スパイラル(渦巻)", "トロイダル(環状)"};
     QTest::newRow("PageControl2") << "PageControl2" << QStringList{"s2", "s6", "s43", "s61", "TabSheet7"}
                                   << QStringList{" ＃２", " ＃６", "＃４３", "＃６１", "一般"};
     QTest::newRow("PageControl5") << "PageControl5"
-                                  << QStringList{"TabSheet17", "TabSheet18", "TabSheet6", "TabSheet28", "TabSheet33"}
-                                  << QStringList{" 直列共振法 ", " 動作特性法 ", " 分布容量 ", " Ｑ／表皮効果 ", " ＡＷＧ "};
-    QTest::newRow("PageControl6")
-        << "PageControl6" << QStringList{"TabSheet26", "TabSheet32", "TabSheet19", "TabSheet27", "TabSheet21"}
-        << QStringList{" 包絡線検波 ", "ダイオード・シミュレーション", " 抵抗器カラーコード", "コンデンサー容量表示",
-                       " イヤホン "};
+                                  << QStringList{"TabSheet17", "TabSheet18", "TabSheet6", "TabSheet28",
+                                                 "TabSheet33"}
+                                  << QStringList{" 直列共振法 ", " 動作特性法 ", " 分布容量 ",
+                                                 " Ｑ／表皮効果 ", " ＡＷＧ "};
+    QTest::newRow("PageControl6") << "PageControl6"
+                                  << QStringList{"TabSheet26", "TabSheet32", "TabSheet19", "TabSheet27",
+                                                 "TabSheet21"}
+                                  << QStringList{" 包絡線検波 ", "ダイオード・シミュレーション",
+                                                 " 抵抗器カラーコード", "コンデンサー容量表示", " イヤホン "};
     QTest::newRow("PageControl4") << "PageControl4" << QStringList{"TabSheet12", "TabSheet13", "TabSheet14"}
                                   << QStringList{"  about QUELM ", "  notice  ", "  copyright "};
   }
@@ -115,8 +119,8 @@ private slots:
   void startsOnTheHomePage() {
     QCOMPARE(Current(form.get(), "PageControl1"), QString("TabSheet20"));
     QCOMPARE(Current(form.get(), "PageControl4"), QString("TabSheet12"));
-    for (const char* control : {"PageControl8", "PageControl7", "PageControl3", "PageControl2", "PageControl5",
-                                "PageControl6"})
+    for (const char* control :
+         {"PageControl8", "PageControl7", "PageControl3", "PageControl2", "PageControl5", "PageControl6"})
       QCOMPARE(Tabs(form.get(), control)->currentIndex(), 0);
     QVERIFY(!Find<QWidget>(form.get(), "Image2")->isHidden());
     QVERIFY(!Find<QWidget>(form.get(), "Image12")->isHidden());
@@ -187,14 +191,30 @@ private slots:
     QTest::addColumn<QString>("sub"); // the page 6 sub-page, if any
     QTest::addColumn<bool>("hand");
     QTest::addColumn<QString>("hint");
-    QTest::newRow("antenna") << "Label54" << "TabSheet1" << "" << true << "　アンテナ（→１）";
-    QTest::newRow("earth") << "Label59" << "TabSheet2" << "" << false << "　アース（→2）　";
-    QTest::newRow("varicap") << "Label51" << "TabSheet5" << "" << true << " バリコン（→３）　";
-    QTest::newRow("coil") << "Label52" << "TabSheet3" << "" << true << "　同調コイル（→４）";
-    QTest::newRow("diode") << "Label56" << "TabSheet4" << "TabSheet26" << true << "　ダイオード（→６）　";
-    QTest::newRow("resistor") << "Label55" << "TabSheet4" << "TabSheet19" << true << " 抵抗器（→６）";
-    QTest::newRow("capacitor") << "Label237" << "TabSheet4" << "TabSheet27" << true << "コンデンサー（→６）";
-    QTest::newRow("earphone") << "Label57" << "TabSheet4" << "TabSheet21" << true << "クリスタルイヤホン（→６）";
+    QTest::newRow("antenna") << "Label54"
+                             << "TabSheet1"
+                             << "" << true << "　アンテナ（→１）";
+    QTest::newRow("earth") << "Label59"
+                           << "TabSheet2"
+                           << "" << false << "　アース（→2）　";
+    QTest::newRow("varicap") << "Label51"
+                             << "TabSheet5"
+                             << "" << true << " バリコン（→３）　";
+    QTest::newRow("coil") << "Label52"
+                          << "TabSheet3"
+                          << "" << true << "　同調コイル（→４）";
+    QTest::newRow("diode") << "Label56"
+                           << "TabSheet4"
+                           << "TabSheet26" << true << "　ダイオード（→６）　";
+    QTest::newRow("resistor") << "Label55"
+                              << "TabSheet4"
+                              << "TabSheet19" << true << " 抵抗器（→６）";
+    QTest::newRow("capacitor") << "Label237"
+                               << "TabSheet4"
+                               << "TabSheet27" << true << "コンデンサー（→６）";
+    QTest::newRow("earphone") << "Label57"
+                              << "TabSheet4"
+                              << "TabSheet21" << true << "クリスタルイヤホン（→６）";
   }
   void hotSpots() {
     QFETCH(QString, spot);
@@ -232,7 +252,8 @@ private slots:
     const QRect picture = Find<QWidget>(form.get(), "Image2")->geometry();
     QCOMPARE(picture, QRect(137, 29, 441, 241));
     QCOMPARE(Find<QWidget>(form.get(), "Image12")->geometry(), picture);
-    for (const char* spot : {"Label54", "Label59", "Label51", "Label52", "Label56", "Label55", "Label237", "Label57"})
+    for (const char* spot :
+         {"Label54", "Label59", "Label51", "Label52", "Label56", "Label55", "Label237", "Label57"})
       QVERIFY2(picture.contains(Find<QLabel>(form.get(), spot)->geometry()), spot);
     QCOMPARE(Find<QLabel>(form.get(), "Label56")->geometry(), QRect(303, 83, 50, 54));
   }

@@ -54,7 +54,8 @@ MessageSink* SetMessageSink(MessageSink* sink) {
 }
 
 void ZeroInputError(QWidget* parent) {
-  Sink().ErrorDialog(parent, QStringLiteral("0 の入力値があるため、計算できません。\n正しい値を入力してください。"));
+  Sink().ErrorDialog(parent,
+                     QStringLiteral("0 の入力値があるため、計算できません。\n正しい値を入力してください。"));
 }
 
 void ErrorDialog(QWidget* parent, const QString& text) { Sink().ErrorDialog(parent, text); }
@@ -144,7 +145,9 @@ void EnterCalculates(QWidget* field, Handler calc) {
 }
 
 void EnterCalculatesTwice(QWidget* field, Handler first, Handler second) {
-  OnEnter(field, [field, first = std::move(first), second = std::move(second)] { Steps(field, {&first, &second}); });
+  OnEnter(field, [field, first = std::move(first), second = std::move(second)] {
+    Steps(field, {&first, &second});
+  });
 }
 
 void EnterCalculatesThenFocuses(QWidget* field, Handler calc, QLineEdit* partner) {
@@ -192,7 +195,8 @@ void AnyKeyCalculates(QWidget* widget, Handler calc) {
 namespace {
 
 QString Filtered(const QString& text) {
-  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size()));
+  const std::u16string_view units(reinterpret_cast<const char16_t*>(text.utf16()),
+                                  static_cast<std::size_t>(text.size()));
   const std::u16string kept = quelm::FilterNumericText(units);
   return QString::fromUtf16(kept.data(), static_cast<qsizetype>(kept.size()));
 }
@@ -269,7 +273,8 @@ void OnClick(QAbstractButton* button, Handler handler) {
 }
 
 void OnPick(QComboBox* combo, Handler handler) {
-  QObject::connect(combo, &QComboBox::activated, combo, [combo, handler = std::move(handler)] { Guard(combo, handler); });
+  QObject::connect(combo, &QComboBox::activated, combo,
+                   [combo, handler = std::move(handler)] { Guard(combo, handler); });
 }
 
 void OnRadioPick(QGroupBox* group, Handler handler) {
@@ -279,7 +284,8 @@ void OnRadioPick(QGroupBox* group, Handler handler) {
     // Whether the item was already selected when the user pressed it: a
     // click on the selected item changes nothing and runs nothing.
     auto wasChecked = std::make_shared<bool>(false);
-    QObject::connect(button, &QAbstractButton::pressed, button, [button, wasChecked] { *wasChecked = button->isChecked(); });
+    QObject::connect(button, &QAbstractButton::pressed, button,
+                     [button, wasChecked] { *wasChecked = button->isChecked(); });
     QObject::connect(button, &QAbstractButton::clicked, button, [group, shared, wasChecked] {
       if (!*wasChecked)
         Guard(group, *shared);
@@ -288,7 +294,8 @@ void OnRadioPick(QGroupBox* group, Handler handler) {
 }
 
 void OnCheck(QAbstractButton* box, Handler handler) {
-  QObject::connect(box, &QAbstractButton::clicked, box, [box, handler = std::move(handler)] { Guard(box, handler); });
+  QObject::connect(box, &QAbstractButton::clicked, box,
+                   [box, handler = std::move(handler)] { Guard(box, handler); });
 }
 
 namespace {
@@ -336,7 +343,9 @@ private:
 
 } // namespace
 
-void OnLabelClick(QWidget* widget, Handler handler) { new MouseAction(widget, MouseAction::Click, std::move(handler)); }
+void OnLabelClick(QWidget* widget, Handler handler) {
+  new MouseAction(widget, MouseAction::Click, std::move(handler));
+}
 
 void OnDoubleClick(QWidget* widget, Handler handler) {
   new MouseAction(widget, MouseAction::DoubleClick, std::move(handler));

@@ -41,26 +41,25 @@ const Real kMax = std::numeric_limits<Real>::max();
 
 INSTANTIATE_TEST_SUITE_P(
     Steps, FaultTest,
-    testing::Values(FaultCase{"DivByZero", [] { quelm::Div(1, 0); }, FaultKind::DivisionByZero, kByZero},
-                    FaultCase{"ZeroOverZero", [] { quelm::Div(0, 0); }, FaultKind::InvalidOperation, kInvalid},
-                    FaultCase{"DivOverflow", [] { quelm::Div(kMax, 0.5L); }, FaultKind::Overflow, kOverflow},
-                    FaultCase{"SqrtNegative", [] { quelm::Sqrt(-1); }, FaultKind::InvalidOperation, kInvalid},
-                    FaultCase{"LnZero", [] { quelm::Ln(0); }, FaultKind::DivisionByZero, kByZero},
-                    FaultCase{"LnNegative", [] { quelm::Ln(-2); }, FaultKind::InvalidOperation, kInvalid},
-                    FaultCase{"Log10Zero", [] { quelm::Log10(0); }, FaultKind::DivisionByZero, kByZero},
-                    FaultCase{"ExpOverflow", [] { quelm::Exp(20000); }, FaultKind::Overflow, kOverflow},
-                    FaultCase{"ProductOverflow", [] { quelm::Check(kMax * 2); }, FaultKind::Overflow, kOverflow},
-                    FaultCase{"InfMinusInf",
-                              [] {
-                                const Real inf = std::numeric_limits<Real>::infinity();
-                                quelm::Check(inf - inf);
-                              },
-                              FaultKind::InvalidOperation, kInvalid},
-                    FaultCase{"UnitOverflow", [] { quelm::Times(12).Apply(kMax / 10); }, FaultKind::Overflow,
-                              kOverflow},
-                    FaultCase{"RoundNaN",
-                              [] { quelm::Round64(std::numeric_limits<Real>::quiet_NaN()); },
-                              FaultKind::InvalidOperation, kInvalid}),
+    testing::Values(
+        FaultCase{"DivByZero", [] { quelm::Div(1, 0); }, FaultKind::DivisionByZero, kByZero},
+        FaultCase{"ZeroOverZero", [] { quelm::Div(0, 0); }, FaultKind::InvalidOperation, kInvalid},
+        FaultCase{"DivOverflow", [] { quelm::Div(kMax, 0.5L); }, FaultKind::Overflow, kOverflow},
+        FaultCase{"SqrtNegative", [] { quelm::Sqrt(-1); }, FaultKind::InvalidOperation, kInvalid},
+        FaultCase{"LnZero", [] { quelm::Ln(0); }, FaultKind::DivisionByZero, kByZero},
+        FaultCase{"LnNegative", [] { quelm::Ln(-2); }, FaultKind::InvalidOperation, kInvalid},
+        FaultCase{"Log10Zero", [] { quelm::Log10(0); }, FaultKind::DivisionByZero, kByZero},
+        FaultCase{"ExpOverflow", [] { quelm::Exp(20000); }, FaultKind::Overflow, kOverflow},
+        FaultCase{"ProductOverflow", [] { quelm::Check(kMax * 2); }, FaultKind::Overflow, kOverflow},
+        FaultCase{"InfMinusInf",
+                  [] {
+                    const Real inf = std::numeric_limits<Real>::infinity();
+                    quelm::Check(inf - inf);
+                  },
+                  FaultKind::InvalidOperation, kInvalid},
+        FaultCase{"UnitOverflow", [] { quelm::Times(12).Apply(kMax / 10); }, FaultKind::Overflow, kOverflow},
+        FaultCase{"RoundNaN", [] { quelm::Round64(std::numeric_limits<Real>::quiet_NaN()); },
+                  FaultKind::InvalidOperation, kInvalid}),
     [](const testing::TestParamInfo<FaultCase>& info) { return std::string(info.param.name); });
 
 TEST(Checked, PassesOrdinaryValuesThrough) {

@@ -31,15 +31,12 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{"Thousand", 1000, "1000"}, GeneralCase{"Half", 0.5L, "0.5"},
         GeneralCase{"OneThird", 1.0L / 3, "0.333333333333333"},
         GeneralCase{"TwoThirds", 2.0L / 3, "0.666666666666667"},
-        GeneralCase{"SmallestFixed", 0.0001L, "0.0001"},
-        GeneralCase{"BelowFixed", 0.00001L, "1E-5"},
+        GeneralCase{"SmallestFixed", 0.0001L, "0.0001"}, GeneralCase{"BelowFixed", 0.00001L, "1E-5"},
         GeneralCase{"SmallExponent", 0.000012345L, "1.2345E-5"},
-        GeneralCase{"TenToFourteen", 1e14L, "100000000000000"},
-        GeneralCase{"TenToFifteen", 1e15L, "1E15"},
+        GeneralCase{"TenToFourteen", 1e14L, "100000000000000"}, GeneralCase{"TenToFifteen", 1e15L, "1E15"},
         GeneralCase{"EighteenDigits", 123456789012345678.0L, "1.23456789012346E17"},
         GeneralCase{"Negative", -2.5L, "-2.5"}, GeneralCase{"Zero", 0, "0"},
-        GeneralCase{"NegativeZero", -0.0L, "0"},
-        GeneralCase{"NegativeSmall", -0.00001L, "-1E-5"},
+        GeneralCase{"NegativeZero", -0.0L, "0"}, GeneralCase{"NegativeSmall", -0.00001L, "-1E-5"},
         GeneralCase{"NegativeLarge", -1e20L, "-1E20"},
         GeneralCase{"LargestFixed", 999999999999999.0L, "999999999999999"},
         // 15 nines followed by a 5 rounds up into the exponent form.
@@ -49,8 +46,7 @@ INSTANTIATE_TEST_SUITE_P(
         GeneralCase{"RoundsIntoFixed", 0.00009999999999999995L, "0.0001"},
         GeneralCase{"FixedWithZeros", 0.00012L, "0.00012"},
         GeneralCase{"IntegerAndFraction", 123.456L, "123.456"},
-        GeneralCase{"HugeExponent", 1.5e300L, "1.5E300"},
-        GeneralCase{"TinyExponent", 2.5e-300L, "2.5E-300"},
+        GeneralCase{"HugeExponent", 1.5e300L, "1.5E300"}, GeneralCase{"TinyExponent", 2.5e-300L, "2.5E-300"},
         GeneralCase{"SlowLight", 299.792458L / 0.3L, "999.308193333333"},
         // The double 0.1 is 0.1000000000000000055...: its 18 digits round to
         // ...0000001 and the 15-digit step drops them.
@@ -149,7 +145,8 @@ TEST_P(RoundDecimalsTest, RoundsTiesToEvenOnTheBinaryValue) {
 
 INSTANTIATE_TEST_SUITE_P(
     Ties, RoundDecimalsTest,
-    testing::Values(RoundCase{"EighthDown", 0.125L, 2, "0.12"}, RoundCase{"ThreeEighthsUp", 0.375L, 2, "0.38"},
+    testing::Values(RoundCase{"EighthDown", 0.125L, 2, "0.12"},
+                    RoundCase{"ThreeEighthsUp", 0.375L, 2, "0.38"},
                     RoundCase{"OneAndHalfKept", 1.5L, 1, "1.5"}, RoundCase{"HalfToEvenZero", 0.5L, 0, "0"},
                     RoundCase{"HalfToEvenTwo", 2.5L, 0, "2"}, RoundCase{"HalfToEvenFour", 3.5L, 0, "4"},
                     RoundCase{"NegativeTie", -0.125L, 2, "-0.12"},
@@ -189,20 +186,22 @@ TEST_P(FormatFixedTest, WritesThePicturesDecimals) {
   EXPECT_EQ(quelm::FormatFixed(GetParam().value, GetParam().picture), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pictures, FormatFixedTest,
-    testing::Values(FixedCase{"Half", 0.5L, "0.00000000", "0.50000000"},
-                    FixedCase{"Third", 1.0L / 3, "0.00000000", "0.33333333"},
-                    FixedCase{"TwoThirds", 2.0L / 3, "0.00000000", "0.66666667"},
-                    FixedCase{"HalfAwayFromZero", 0.125L, "0.00", "0.13"},
-                    FixedCase{"NegativeHalfAwayFromZero", -0.125L, "0.00", "-0.13"},
-                    FixedCase{"CarryIntoInteger", 9.996L, "0.00", "10.00"},
-                    FixedCase{"NoDecimals", 2.5L, "0", "3"}, FixedCase{"Zero", 0, "0.000", "0.000"},
-                    FixedCase{"TinyIsZeroWithoutSign", -0.0001L, "0.00", "0.00"},
-                    FixedCase{"RoundsUpFromBelowTheFirstDigit", 0.006L, "0.00", "0.01"},
-                    FixedCase{"Large", 123456789.125L, "0.00", "123456789.13"},
-                    FixedCase{"Nagaoka", 0.688195362L, "0.00000000", "0.68819536"}),
-    [](const testing::TestParamInfo<FixedCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Pictures, FormatFixedTest,
+                         testing::Values(FixedCase{"Half", 0.5L, "0.00000000", "0.50000000"},
+                                         FixedCase{"Third", 1.0L / 3, "0.00000000", "0.33333333"},
+                                         FixedCase{"TwoThirds", 2.0L / 3, "0.00000000", "0.66666667"},
+                                         FixedCase{"HalfAwayFromZero", 0.125L, "0.00", "0.13"},
+                                         FixedCase{"NegativeHalfAwayFromZero", -0.125L, "0.00", "-0.13"},
+                                         FixedCase{"CarryIntoInteger", 9.996L, "0.00", "10.00"},
+                                         FixedCase{"NoDecimals", 2.5L, "0", "3"},
+                                         FixedCase{"Zero", 0, "0.000", "0.000"},
+                                         FixedCase{"TinyIsZeroWithoutSign", -0.0001L, "0.00", "0.00"},
+                                         FixedCase{"RoundsUpFromBelowTheFirstDigit", 0.006L, "0.00", "0.01"},
+                                         FixedCase{"Large", 123456789.125L, "0.00", "123456789.13"},
+                                         FixedCase{"Nagaoka", 0.688195362L, "0.00000000", "0.68819536"}),
+                         [](const testing::TestParamInfo<FixedCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 struct PlainCase {
   const char* general;

@@ -30,7 +30,8 @@ struct Bench : QWidget {
   QStringList log;
   Bench() {
     auto* layout = new QVBoxLayout(this);
-    for (QWidget* w : {static_cast<QWidget*>(field), static_cast<QWidget*>(partner), static_cast<QWidget*>(button)})
+    for (QWidget* w :
+         {static_cast<QWidget*>(field), static_cast<QWidget*>(partner), static_cast<QWidget*>(button)})
       layout->addWidget(w);
     field->setObjectName("field");
     partner->setObjectName("partner");
@@ -61,11 +62,16 @@ private slots:
   void filterRunsOnTypingPastingAndWritesFromCode_data() {
     QTest::addColumn<QString>("input");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("letter") << "12a" << "12";
-    QTest::newRow("comma") << "1,234.5" << "1234.5";
-    QTest::newRow("signs") << "-3e-2" << "32";
-    QTest::newRow("full-width") << "１２" << "";
-    QTest::newRow("extra points kept") << "1.2.3" << "1.2.3";
+    QTest::newRow("letter") << "12a"
+                            << "12";
+    QTest::newRow("comma") << "1,234.5"
+                           << "1234.5";
+    QTest::newRow("signs") << "-3e-2"
+                           << "32";
+    QTest::newRow("full-width") << "１２"
+                                << "";
+    QTest::newRow("extra points kept") << "1.2.3"
+                                       << "1.2.3";
   }
   void filterRunsOnTypingPastingAndWritesFromCode() {
     QFETCH(QString, input);

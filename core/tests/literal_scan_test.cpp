@@ -33,8 +33,9 @@ std::string StripCommentsAndStrings(const std::string& src) {
       } else if (c == '/' && next == '*') {
         state = Block;
         out[i] = ' ';
-      } else if (c == 'R' && next == '"' && (i == 0 || !IsIdentChar(src[i - 1]) || src[i - 1] == 'u' ||
-                                              src[i - 1] == '8' || src[i - 1] == 'L')) {
+      } else if (c == 'R' && next == '"' &&
+                 (i == 0 || !IsIdentChar(src[i - 1]) || src[i - 1] == 'u' || src[i - 1] == '8' ||
+                  src[i - 1] == 'L')) {
         const std::size_t open = src.find('(', i + 2);
         rawEnd = ")" + src.substr(i + 2, open - i - 2) + "\"";
         state = Raw;
@@ -89,7 +90,8 @@ std::vector<std::string> UnsuffixedFloats(const std::string& line) {
   std::vector<std::string> found;
   for (std::size_t i = 0; i < line.size(); ++i) {
     const bool startsDigit = std::isdigit(static_cast<unsigned char>(line[i]));
-    const bool startsPoint = line[i] == '.' && i + 1 < line.size() && std::isdigit(static_cast<unsigned char>(line[i + 1]));
+    const bool startsPoint =
+        line[i] == '.' && i + 1 < line.size() && std::isdigit(static_cast<unsigned char>(line[i + 1]));
     if (!(startsDigit || startsPoint) || (i > 0 && (IsIdentChar(line[i - 1]) || line[i - 1] == '.')))
       continue;
     std::size_t j = i;

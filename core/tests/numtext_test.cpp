@@ -19,21 +19,26 @@ struct FilterCase {
 
 class FilterTest : public testing::TestWithParam<FilterCase> {};
 
-TEST_P(FilterTest, KeepsDigitsAndPoints) { EXPECT_EQ(quelm::FilterNumericText(GetParam().in), GetParam().out); }
+TEST_P(FilterTest, KeepsDigitsAndPoints) {
+  EXPECT_EQ(quelm::FilterNumericText(GetParam().in), GetParam().out);
+}
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, FilterTest,
-    testing::Values(FilterCase{"LetterDropped", u"12a", u"12"}, FilterCase{"CommaDropped", u"1,234.5", u"1234.5"},
-                    FilterCase{"SignAndExponentDropped", u"-3e-2", u"32"},
-                    FilterCase{"FullWidthDigitsDropped", u"１２", u""},
-                    FilterCase{"ExtraPointsKept", u"1.2.3", u"1.2.3"},
-                    FilterCase{"BlanksDropped", u" 1 0 ", u"10"},
-                    FilterCase{"FullWidthPointDropped", u"1．5", u"15"},
-                    // A character outside the basic plane is two code units;
-                    // both go.
-                    FilterCase{"SurrogatesDropped", u"1\U0001D7D82", u"12"},
-                    FilterCase{"Empty", u"", u""}, FilterCase{"Clean", u"0005.50", u"0005.50"}),
-    [](const testing::TestParamInfo<FilterCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, FilterTest,
+                         testing::Values(FilterCase{"LetterDropped", u"12a", u"12"},
+                                         FilterCase{"CommaDropped", u"1,234.5", u"1234.5"},
+                                         FilterCase{"SignAndExponentDropped", u"-3e-2", u"32"},
+                                         FilterCase{"FullWidthDigitsDropped", u"１２", u""},
+                                         FilterCase{"ExtraPointsKept", u"1.2.3", u"1.2.3"},
+                                         FilterCase{"BlanksDropped", u" 1 0 ", u"10"},
+                                         FilterCase{"FullWidthPointDropped", u"1．5", u"15"},
+                                         // A character outside the basic plane is two code units;
+                                         // both go.
+                                         FilterCase{"SurrogatesDropped", u"1\U0001D7D82", u"12"},
+                                         FilterCase{"Empty", u"", u""},
+                                         FilterCase{"Clean", u"0005.50", u"0005.50"}),
+                         [](const testing::TestParamInfo<FilterCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 struct ReadCase {
   const char* name;
@@ -46,14 +51,17 @@ class ReadNumberTest : public testing::TestWithParam<ReadCase> {};
 
 TEST_P(ReadNumberTest, ReadsTheValue) { EXPECT_EQ(quelm::ReadNumber(GetParam().text), GetParam().value); }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ReadNumberTest,
-    testing::Values(ReadCase{"Empty", "", 0}, ReadCase{"LonePoint", ".", 0}, ReadCase{"Integer", "5", 5},
-                    ReadCase{"TrailingPoint", "5.", 5}, ReadCase{"LeadingPoint", ".5", 0.5L},
-                    ReadCase{"LeadingZeros", "0005.50", 5.5L},
-                    // Correctly rounded to extended precision, not double.
-                    ReadCase{"ExtendedTenth", "0.1", 0.1L}, ReadCase{"SpeedOfLight", "299.792458", 299.792458L}),
-    [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberTest,
+                         testing::Values(ReadCase{"Empty", "", 0}, ReadCase{"LonePoint", ".", 0},
+                                         ReadCase{"Integer", "5", 5}, ReadCase{"TrailingPoint", "5.", 5},
+                                         ReadCase{"LeadingPoint", ".5", 0.5L},
+                                         ReadCase{"LeadingZeros", "0005.50", 5.5L},
+                                         // Correctly rounded to extended precision, not double.
+                                         ReadCase{"ExtendedTenth", "0.1", 0.1L},
+                                         ReadCase{"SpeedOfLight", "299.792458", 299.792458L}),
+                         [](const testing::TestParamInfo<ReadCase>& info) {
+                           return std::string(info.param.name);
+                         });
 
 namespace {
 

@@ -62,7 +62,8 @@ const PlateCase kPlateCases[] = {
     {"ZeroAreaZeroOuter", [] { return HalfRingInner(0, 0); }, S::OuterTooSmall, ""},
     // 2S/π = 3819.7 is more than 58² = 3364.
     {"AreaTooLargeForOuter", [] { return HalfRingInner(6000, 58); }, S::OuterTooSmall, ""},
-    {"OuterFromInnerAtExponentForm", [] { return HalfRingOuter(0, 2000000000000000); }, S::Ok, "2000000000000000"},
+    {"OuterFromInnerAtExponentForm", [] { return HalfRingOuter(0, 2000000000000000); }, S::Ok,
+     "2000000000000000"},
     // The square's side goes into a read-only field, which shows exponent form.
     {"SquareSideInExponentForm", [] { return SquareSide(1.6e31L); }, S::Ok, "4E15"},
 };

@@ -407,8 +407,15 @@ private slots:
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("target");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("square area") << "BitBtn23" << "Edit98" << "40000000" << "Edit93" << "1600000000000000";
-    QTest::newRow("outer radius") << "BitBtn29" << "Edit107" << "2000000000000000" << "Edit106"
+    QTest::newRow("square area") << "BitBtn23"
+                                 << "Edit98"
+                                 << "40000000"
+                                 << "Edit93"
+                                 << "1600000000000000";
+    QTest::newRow("outer radius") << "BitBtn29"
+                                  << "Edit107"
+                                  << "2000000000000000"
+                                  << "Edit106"
                                   << "2000000000000000";
   }
   void largeResultsKeepTheirDigitsInInputFields() {
