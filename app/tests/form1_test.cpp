@@ -2,7 +2,9 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QMap>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -287,6 +289,26 @@ private slots:
     QCOMPARE(recorder.opened[0].toString(), info->text() + "?v=QUELM20");
     QVERIFY(!info->text().contains('?'));
     QCOMPARE(recorder.opened[1].toString(), "mailto:" + mail->text());
+  }
+
+  // Controls are found by name across the whole window: a name given twice
+  // (two pages both holding a "Label12") would make one of them unreachable.
+  void everyControlNameIsUnique() {
+    const QRegularExpression given(
+        "^(Edit|BitBtn|ComboBox|CheckBox|RadioGroup|RadioButton|Label|GroupBox|Panel|Image|PageControl|"
+        "TabSheet|Memo|Button|SG_)[0-9A-Za-z_]*$");
+    QMap<QString, int> seen;
+    for (QObject* child : form->findChildren<QObject*>()) {
+      if (given.match(child->objectName()).hasMatch())
+        ++seen[child->objectName()];
+    }
+    QVERIFY(seen.size() > 100);
+    QStringList twice;
+    for (auto it = seen.cbegin(); it != seen.cend(); ++it) {
+      if (it.value() > 1)
+        twice << it.key();
+    }
+    QVERIFY2(twice.isEmpty(), qPrintable(twice.join(", ")));
   }
 
   void exitClosesTheWindow() {
