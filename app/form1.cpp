@@ -217,19 +217,12 @@ void TForm1::Label52Click() { SelectPage(PageControl1, Sheet("TabSheet3")); }
 
 // The four hot spots of page 6 select their sub-page first, so that the page
 // opens on it.
-void TForm1::Label56Click() {
-  SelectPage(Control("PageControl6"), Sheet("TabSheet26"));
+void TForm1::OpenPage6On(const char* subPage) {
+  SelectPage(Control("PageControl6"), Sheet(subPage));
   SelectPage(PageControl1, Sheet("TabSheet4"));
 }
-void TForm1::Label55Click() {
-  SelectPage(Control("PageControl6"), Sheet("TabSheet19"));
-  SelectPage(PageControl1, Sheet("TabSheet4"));
-}
-void TForm1::Label237Click() {
-  SelectPage(Control("PageControl6"), Sheet("TabSheet27"));
-  SelectPage(PageControl1, Sheet("TabSheet4"));
-}
-void TForm1::Label57Click() {
-  SelectPage(Control("PageControl6"), Sheet("TabSheet21"));
-  SelectPage(PageControl1, Sheet("TabSheet4"));
-}
+
+void TForm1::Label56Click() { OpenPage6On("TabSheet26"); }
+void TForm1::Label55Click() { OpenPage6On("TabSheet19"); }
+void TForm1::Label237Click() { OpenPage6On("TabSheet27"); }
+void TForm1::Label57Click() { OpenPage6On("TabSheet21"); }

@@ -45,6 +45,7 @@ private:
   void BuildPageTree();
   void FormCreate();
   void WireHomePage();
+  void OpenPage6On(const char* subPage);
   QWidget* Sheet(const char* name) const;
   QTabWidget* Control(const char* name) const;
 
