@@ -20,6 +20,14 @@ Real Log10(Real x);       // as Ln
 Real Exp(Real x);         // overflow checked
 Real Pow(Real x, Real y); // checked result
 
+// a * b * c * ... formed left to right, each step checked: the product that
+// calculators test against zero before they divide by it.
+template <class... More> Real Product(Real a, Real b, More... more) {
+  Real p = Check(a * b);
+  ((p = Check(p * static_cast<Real>(more))), ...);
+  return p;
+}
+
 // Round to the nearest 64-bit integer, ties to even; beyond the range of a
 // 64-bit integer (or NaN) it is an invalid operation.
 std::int64_t Round64(Real x);

@@ -209,7 +209,7 @@ std::string FormatFixed(Real x, std::string_view picture) {
   return text;
 }
 
-std::string FormatEngineering(double x, int a, std::string_view mode, std::string_view unit) {
+std::string FormatEngineering(double x, int a, EngRounding rounding, std::string_view unit) {
   // Zero takes the negative branch; it still prints without a sign.
   const int sign = x <= 0 ? -1 : 1;
   const double c = x <= 0 ? -x : x;
@@ -247,21 +247,12 @@ std::string FormatEngineering(double x, int a, std::string_view mode, std::strin
     prefix = "T";
   }
 
-  double value = 0;
-  if (mode == "ed" || mode == "dp") {
+  double value = sign * q;
+  if (rounding != EngRounding::None) {
     int n = a;
-    if (mode == "ed")
+    if (rounding == EngRounding::Significant)
       n = q < 10 ? a - 1 : (q < 100 ? a - 2 : a - 3);
-    const Real Q = q;
-    if (n >= 0) {
-      const std::int64_t r = Round64(Q * Pow10(n)) * sign;
-      value = static_cast<double>(static_cast<Real>(r) / Pow10(n));
-    } else {
-      const std::int64_t r = Round64(Q / Pow10(-n)) * sign;
-      value = static_cast<double>(static_cast<Real>(r) * Pow10(-n));
-    }
-  } else {
-    value = sign * q;
+    value = static_cast<double>(RoundDecimals(static_cast<Real>(value), n));
   }
 
   std::string text = FormatGeneral(value);

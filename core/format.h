@@ -32,9 +32,16 @@ std::string FormatRounded(Real x, int n);
 // point, rounded half away from zero; at least one integer digit.
 std::string FormatFixed(Real x, std::string_view picture);
 
-// An SI-prefixed text such as "1.235kΩ": x in double precision, a digits,
-// mode "ed" (a significant digits), "dp" (a decimals) or any other text (no
-// rounding), then the unit. The scaled value is not re-scaled after rounding.
-std::string FormatEngineering(double x, int a, std::string_view mode, std::string_view unit);
+// How FormatEngineering rounds the prefixed value q.
+enum class EngRounding {
+  Significant, // a significant digits: q < 10 to a-1 decimals, q < 100 to a-2, else a-3
+  Decimals,    // a decimals
+  None,        // no rounding (FormatGeneral's 15 digits only)
+};
+
+// An SI-prefixed text such as "1.235kΩ": x in double precision, rounded as
+// `rounding` says with `a`, then the prefix and the unit. The scaled value is
+// not re-scaled after rounding (999.96 with four digits reads "1000Ω").
+std::string FormatEngineering(double x, int a, EngRounding rounding, std::string_view unit);
 
 } // namespace quelm

@@ -7,6 +7,8 @@
 
 namespace tuning {
 
+using quelm::Product;
+
 std::optional<std::string> CapacitanceRange(Real l, Real f1, Real f2) {
   if (Product(l, f1, f2) == 0)
     return std::nullopt;

@@ -9,6 +9,8 @@
 
 namespace tuning {
 
+using quelm::Product;
+
 using quelm::Check;
 using quelm::Div;
 

@@ -7,6 +7,8 @@
 
 namespace tuning {
 
+using quelm::Product;
+
 std::optional<std::string> InductanceRange(Real c, Real f1, Real f2) {
   if (Product(c, f1, f2) == 0)
     return std::nullopt;

@@ -5,6 +5,8 @@
 
 namespace tuning {
 
+using quelm::Product;
+
 using quelm::Check;
 using quelm::Div;
 
@@ -17,8 +19,6 @@ Real OmegaSquaredTimes(Real f, Real x) {
   const Real omega = Check(kTwoPi * f);
   return Check(Check(omega * omega) * x);
 }
-
-Real Product(Real a, Real b, Real c) { return Check(Check(a * b) * c); }
 
 std::string RangeText(std::string_view a, std::string_view b, std::string_view unit) {
   std::string text(a);

@@ -31,9 +31,6 @@ Real ResonantFrequency(Real a, Real b);
 // by it gives the partner that resonates with x at f.
 Real OmegaSquaredTimes(Real f, Real x);
 
-// a·b·c, checked for overflow; a zero means an input is missing.
-Real Product(Real a, Real b, Real c = 1);
-
 // "a ～ b" followed by the unit string (which begins with a blank).
 std::string RangeText(std::string_view a, std::string_view b, std::string_view unit);
 

@@ -7,6 +7,8 @@
 
 namespace tuning {
 
+using quelm::Product;
+
 namespace {
 
 Resonance Make(Real value, int decimals, int unitIndex, const char* unit) {

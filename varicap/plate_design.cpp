@@ -7,6 +7,7 @@ namespace varicap {
 
 using quelm::Check;
 using quelm::Div;
+using quelm::Product;
 using quelm::FactorAt;
 
 namespace {
@@ -18,9 +19,6 @@ const char* TextAt(const std::array<const char*, 3>& texts, int index) {
     index = 2;
   return texts[static_cast<std::size_t>(index)];
 }
-
-// The product of the four known quantities, checked step by step.
-Real Product(Real a, Real b, Real c, Real d) { return Check(Check(Check(a * b) * c) * d); }
 
 } // namespace
 

@@ -33,7 +33,7 @@ BENCHMARK(BM_FormatFixed);
 static void BM_FormatEngineering(benchmark::State& state) {
   double x = 0.0001234567;
   for (auto _ : state) {
-    benchmark::DoNotOptimize(quelm::FormatEngineering(x, 4, "ed", "A"));
+    benchmark::DoNotOptimize(quelm::FormatEngineering(x, 4, quelm::EngRounding::Significant, "A"));
     x = x < 1e12 ? x * 1.001 : 0.0001234567; // double-literal
   }
 }

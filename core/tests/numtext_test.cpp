@@ -117,6 +117,6 @@ TEST(Locale, CommaDecimalLocaleChangesNothing) {
   EXPECT_EQ(quelm::FormatGeneral(1234.5L), "1234.5");
   EXPECT_EQ(quelm::FormatGeneral(1.5e-7L), "1.5E-7");
   EXPECT_EQ(quelm::FormatFixed(1.0L / 3, "0.00"), "0.33");
-  EXPECT_EQ(quelm::FormatEngineering(1234.567, 4, "ed", "Ω"), "1.235kΩ");
+  EXPECT_EQ(quelm::FormatEngineering(1234.567, 4, quelm::EngRounding::Significant, "Ω"), "1.235kΩ");
   std::setlocale(LC_ALL, saved.c_str());
 }
