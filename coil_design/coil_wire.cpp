@@ -33,7 +33,7 @@ Real CopperWeight(Real diameterMm, Real lengthM, int decimals) {
   return quelm::RoundDecimals(w, decimals);
 }
 
-Real Permeability(Real relative) { return Check(relative * kFourE7) * kPi; }
+Real Permeability(Real relative) { return Check(relative * kMu0OverPi) * kPi; }
 
 std::string TurnsText(Real turns) { return FormatRounded(turns, 2) + " 巻"; }
 

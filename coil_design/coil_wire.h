@@ -13,8 +13,8 @@ using quelm::Real;
 // π and 3π at the full 64-bit mantissa.
 inline constexpr Real kPi = 3.141592653589793238462643383279502884L;
 inline constexpr Real kThreePi = 9.424777960769379716L;
-// Vacuum permeability as the pages write it: 4e-7 times π.
-inline constexpr Real kFourE7 = 4e-7L;
+// The vacuum permeability μ0 = 4π·10⁻⁷ H/m is formed as this factor times π.
+inline constexpr Real kMu0OverPi = 4e-7L;
 // Density of copper in g/cm³.
 inline constexpr Real kCopperDensity = 8.95L;
 

@@ -75,7 +75,7 @@ Real SolenoidCoilLength(const SolenoidInputs& in, Real turns) {
 bool SolenoidInductanceRejected(const SolenoidInputs& in, Real turns) {
   const Real l = SolenoidCoilLength(in, turns);
   const Real mu = Permeability(in.permeability);
-  return Check(Check(Check(Radius(in) * l) * turns) * mu) == 0;
+  return quelm::Product(Radius(in), l, turns, mu) == 0;
 }
 
 namespace {
@@ -102,7 +102,7 @@ bool SolenoidTurnsRejected(const SolenoidInputs& in, Real targetMicrohenries) {
   const Real target = targetMicrohenries / 1000000;
   const Real mu = Permeability(in.permeability);
   const Real size = in.byLength ? in.length : in.wire;
-  return Check(Check(Check(Radius(in) * size) * target) * mu) == 0;
+  return quelm::Product(Radius(in), size, target, mu) == 0;
 }
 
 SolenoidTurns SolenoidTurnsSearch(Real r, Real wireMm, Real mu, Real targetHenries) {

@@ -38,7 +38,7 @@ Real Inductance(const SquareInputs& in, Real s, Real turns, Real l) {
 bool SquareInductanceRejected(const SquareInputs& in, Real turns) {
   const Real s = SquareSide(in);
   const Real l = CoilLength(in, turns);
-  return Check(Check(Check(Check(s * l) * in.wire) * turns) * in.permeability) == 0;
+  return quelm::Product(s, l, in.wire, turns, in.permeability) == 0;
 }
 
 Real SquareInductance(const SquareInputs& in, Real turns) {
@@ -49,7 +49,7 @@ bool SquareTurnsRejected(const SquareInputs& in, Real targetMicrohenries) {
   const Real s = SquareSide(in);
   const Real target = targetMicrohenries / 1000000;
   const Real size = in.byLength ? in.length / 1000 : in.wire;
-  return Check(Check(Check(s * size) * target) * in.permeability) == 0;
+  return quelm::Product(s, size, target, in.permeability) == 0;
 }
 
 SquareTurns SquareTurnsOf(const SquareInputs& in, Real targetMicrohenries) {
