@@ -15,12 +15,15 @@ OptionsPanel::~OptionsPanel() = default;
 
 quelm::Real OptionsPanel::WaveSpeed() const { return antenna::WaveSpeed(ui->CheckBox1->isChecked()); }
 
-std::optional<quelm::Real> OptionsPanel::ShorteningFactor() const {
-  const Shortening s =
-      NormaliseShortening(ui->ComboBox9->currentText().toStdString(), ui->CheckBox2->isChecked());
-  if (s.uncheck)
+void OptionsPanel::NormaliseShortening() {
+  if (antenna::NormaliseShortening(ui->ComboBox9->currentText().toStdString(), ui->CheckBox2->isChecked())
+          .uncheck)
     ui->CheckBox2->setChecked(false);
-  return s.factor;
+}
+
+std::optional<quelm::Real> OptionsPanel::ShorteningFactor() const {
+  return antenna::NormaliseShortening(ui->ComboBox9->currentText().toStdString(), ui->CheckBox2->isChecked())
+      .factor;
 }
 
 } // namespace antenna

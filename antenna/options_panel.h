@@ -25,13 +25,13 @@ public:
   // 300 while CheckBox1 is checked, 299.792458 otherwise (metre × megahertz).
   quelm::Real WaveSpeed() const;
 
-  // The shortening factor for one calculation, after normalising the panel:
-  // an empty ComboBox9, or one that reads as 0, unchecks CheckBox2 (the
-  // user's setting changes here, hence a const method with a visible effect
-  // on the panel's controls). While CheckBox2 is checked the factor in
-  // ComboBox9 applies; otherwise none. ComboBox9 is read whenever it is not
-  // empty, so a text that is not a number throws the conversion error even
-  // while the factor is off.
+  // What a calculation that uses the shortening factor does first: an empty
+  // ComboBox9, or one that reads as 0, unchecks CheckBox2. ComboBox9 is read
+  // whenever it is not empty, so a text that is not a number throws the
+  // conversion error even while the factor is off.
+  void NormaliseShortening();
+  // The factor that applies: ComboBox9's number while CheckBox2 is checked
+  // and the number is not 0; otherwise none. Reads ComboBox9 as above.
   std::optional<quelm::Real> ShorteningFactor() const;
 
 private:

@@ -10,7 +10,7 @@ static void InitAntennaResources() { Q_INIT_RESOURCE(antenna); }
 
 namespace antenna {
 
-WavelengthPage::WavelengthPage(const OptionsPanel* options, QWidget* parent)
+WavelengthPage::WavelengthPage(OptionsPanel* options, QWidget* parent)
     : QWidget(parent), options_(options), ui(std::make_unique<Ui::WavelengthPage>()) {
   InitAntennaResources();
   ui->setupUi(this);
@@ -26,24 +26,20 @@ WavelengthPage::~WavelengthPage() = default;
 
 void WavelengthPage::BitBtn1Click() {
   const Real lambda = TypedWavelength(kit::Read(ui->Edit24), kit::RadioIndex(ui->RadioGroup5));
-  if (lambda == 0) {
-    kit::Blank(ui->Edit1);
-    kit::ZeroInputError(this);
-    return;
-  }
+  if (lambda == 0)
+    return kit::RejectZeroInput(ui->Edit1);
   const Real metres = kit::Factor(ui->ComboBox1, kLengthUnits).Apply(lambda);
+  options_->NormaliseShortening();
   const std::optional<Real> k = options_->ShorteningFactor();
   kit::Write(ui->Edit1, FrequencyText(FrequencyMHz(options_->WaveSpeed(), metres, k)));
 }
 
 void WavelengthPage::BitBtn2Click() {
   const Real f = kit::Read(ui->Edit25);
-  if (f == 0) {
-    kit::Blank(ui->Edit2);
-    kit::ZeroInputError(this);
-    return;
-  }
+  if (f == 0)
+    return kit::RejectZeroInput(ui->Edit2);
   const Real x = WavelengthInUnit(options_->WaveSpeed(), f);
+  options_->NormaliseShortening();
   const Real shortened = Shortened(x, options_->ShorteningFactor());
   const WavelengthTexts texts = WavelengthResult(shortened, FrequencyUnitAt(ui->ComboBox2->currentIndex()));
   kit::Write(ui->Edit2, texts.lambda);

@@ -17,7 +17,7 @@ class WavelengthPage : public QWidget {
   Q_OBJECT
 
 public:
-  explicit WavelengthPage(const OptionsPanel* options, QWidget* parent = nullptr);
+  explicit WavelengthPage(OptionsPanel* options, QWidget* parent = nullptr);
   ~WavelengthPage() override;
 
   // Wavelength to frequency (GroupBox1).
@@ -26,7 +26,7 @@ public:
   void BitBtn2Click();
 
 private:
-  const OptionsPanel* options_;
+  OptionsPanel* options_;
   std::unique_ptr<Ui::WavelengthPage> ui;
 };
 

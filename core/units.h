@@ -26,6 +26,13 @@ constexpr UnitFactor Times(int power) { return {UnitFactor::Multiply, power}; }
 constexpr UnitFactor Over(int power) { return {UnitFactor::Divide, power}; }
 constexpr UnitFactor One() { return {UnitFactor::Multiply, 0}; }
 
+// A list item that also names its unit in the results ("" or a text that
+// begins with one ASCII blank).
+struct NamedUnit {
+  UnitFactor factor;
+  const char* text;
+};
+
 // The factor of item `index` of a list's table (index clamped to the table).
 inline UnitFactor FactorAt(std::span<const UnitFactor> table, int index) {
   if (table.empty())

@@ -39,68 +39,44 @@ RangePage::~RangePage() = default;
 // ---- Variable capacitor -------------------------------------------------------
 
 void RangePage::BitBtn4Click() {
-  const Real lValue = kit::Read(ui->Edit26);
-  const Real c1Value = kit::Read(ui->Edit27);
-  const Real c2Value = kit::Read(ui->Edit28);
-  const Real l = kit::Factor(ui->ComboBox3, kFixedCoilUnits).Apply(lValue);
-  const Real c1 = kit::Factor(ui->ComboBox5, kCapacitanceUnits).Apply(c1Value);
-  const Real c2 = kit::Factor(ui->ComboBox5, kCapacitanceUnits).Apply(c2Value);
+  const auto [l, c1, c2] = kit::ReadIn({{ui->Edit26, ui->ComboBox3, kFixedCoilUnits},
+                                        {ui->Edit27, ui->ComboBox5, kCapacitanceUnits},
+                                        {ui->Edit28, ui->ComboBox5, kCapacitanceUnits}});
   const auto text = FrequencyRange(l, c1, c2);
-  if (!text) {
-    kit::Blank(ui->Edit5);
-    kit::ZeroInputError(this);
-    return;
-  }
+  if (!text)
+    return kit::RejectZeroInput(ui->Edit5);
   kit::Write(ui->Edit5, *text);
 }
 
 void RangePage::BitBtn5Click() {
-  const Real lValue = kit::Read(ui->Edit26);
-  const Real f1Value = kit::Read(ui->Edit29);
-  const Real f2Value = kit::Read(ui->Edit30);
-  const Real l = kit::Factor(ui->ComboBox3, kFixedCoilUnits).Apply(lValue);
-  const Real f1 = kit::Factor(ui->ComboBox6, kRangeFrequencyUnits).Apply(f1Value);
-  const Real f2 = kit::Factor(ui->ComboBox6, kRangeFrequencyUnits).Apply(f2Value);
+  const auto [l, f1, f2] = kit::ReadIn({{ui->Edit26, ui->ComboBox3, kFixedCoilUnits},
+                                        {ui->Edit29, ui->ComboBox6, kRangeFrequencyUnits},
+                                        {ui->Edit30, ui->ComboBox6, kRangeFrequencyUnits}});
   const auto text = CapacitanceRange(l, f1, f2);
-  if (!text) {
-    kit::Blank(ui->Edit6);
-    kit::ZeroInputError(this);
-    return;
-  }
+  if (!text)
+    return kit::RejectZeroInput(ui->Edit6);
   kit::Write(ui->Edit6, *text);
 }
 
 // ---- Variable inductor --------------------------------------------------------
 
 void RangePage::BitBtn6Click() {
-  const Real cValue = kit::Read(ui->Edit35);
-  const Real l1Value = kit::Read(ui->Edit36);
-  const Real l2Value = kit::Read(ui->Edit37);
-  const Real c = kit::Factor(ui->ComboBox4, kCapacitanceUnits).Apply(cValue);
-  const Real l1 = kit::Factor(ui->ComboBox7, kVariableInductorUnits).Apply(l1Value);
-  const Real l2 = kit::Factor(ui->ComboBox7, kVariableInductorUnits).Apply(l2Value);
+  const auto [c, l1, l2] = kit::ReadIn({{ui->Edit35, ui->ComboBox4, kCapacitanceUnits},
+                                        {ui->Edit36, ui->ComboBox7, kVariableInductorUnits},
+                                        {ui->Edit37, ui->ComboBox7, kVariableInductorUnits}});
   const auto text = FrequencyRange(c, l1, l2);
-  if (!text) {
-    kit::Blank(ui->Edit7);
-    kit::ZeroInputError(this);
-    return;
-  }
+  if (!text)
+    return kit::RejectZeroInput(ui->Edit7);
   kit::Write(ui->Edit7, *text);
 }
 
 void RangePage::BitBtn7Click() {
-  const Real cValue = kit::Read(ui->Edit35);
-  const Real f1Value = kit::Read(ui->Edit38);
-  const Real f2Value = kit::Read(ui->Edit39);
-  const Real c = kit::Factor(ui->ComboBox4, kCapacitanceUnits).Apply(cValue);
-  const Real f1 = kit::Factor(ui->ComboBox8, kRangeFrequencyUnits).Apply(f1Value);
-  const Real f2 = kit::Factor(ui->ComboBox8, kRangeFrequencyUnits).Apply(f2Value);
+  const auto [c, f1, f2] = kit::ReadIn({{ui->Edit35, ui->ComboBox4, kCapacitanceUnits},
+                                        {ui->Edit38, ui->ComboBox8, kRangeFrequencyUnits},
+                                        {ui->Edit39, ui->ComboBox8, kRangeFrequencyUnits}});
   const auto text = InductanceRange(c, f1, f2);
-  if (!text) {
-    kit::Blank(ui->Edit8);
-    kit::ZeroInputError(this);
-    return;
-  }
+  if (!text)
+    return kit::RejectZeroInput(ui->Edit8);
   kit::Write(ui->Edit8, *text);
 }
 

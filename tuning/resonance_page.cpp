@@ -10,15 +10,13 @@
 
 namespace tuning {
 
-namespace {
-
-// Caption of Label224 for each item of RadioGroup7.
-constexpr std::array<const char*, 3> kSolvedCaptions = {"共振周波数", "インダクタンス", "キャパシタンス"};
-
-} // namespace
-
 ResonancePage::ResonancePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::ResonancePage>()) {
   ui->setupUi(this);
+  solver_ = std::make_unique<kit::SolvedQuantity>(
+      ui->RadioGroup7,
+      std::vector<kit::SolvedQuantity::Item>{
+          {ui->Edit108, "共振周波数"}, {ui->Edit109, "インダクタンス"}, {ui->Edit110, "キャパシタンス"}},
+      ui->Label224, ui->Edit111, kit::SolvedQuantity::SolvedField::Disabled);
 
   kit::Numeric({ui->Edit108, ui->Edit109, ui->Edit110, ui->Edit132});
   kit::Paint(ui->Edit110, kit::Colour::ButtonFace);
@@ -41,11 +39,6 @@ ResonancePage::ResonancePage(QWidget* parent) : QWidget(parent), ui(std::make_un
 
 ResonancePage::~ResonancePage() = default;
 
-QLineEdit* ResonancePage::SolverField(int item) const {
-  const std::array<QLineEdit*, 3> fields = {ui->Edit108, ui->Edit109, ui->Edit110};
-  return item >= 0 && item < 3 ? fields[static_cast<std::size_t>(item)] : nullptr;
-}
-
 QComboBox* ResonancePage::SolverUnits(int item) const {
   const std::array<QComboBox*, 3> lists = {ui->ComboBox22, ui->ComboBox33, ui->ComboBox34};
   return item >= 0 && item < 3 ? lists[static_cast<std::size_t>(item)] : nullptr;
@@ -53,40 +46,22 @@ QComboBox* ResonancePage::SolverUnits(int item) const {
 
 // ---- The solver ----------------------------------------------------------------
 
-void ResonancePage::RadioGroup7Click() {
-  for (int item = 0; item < 3; ++item) {
-    SolverField(item)->setEnabled(true);
-    kit::Paint(SolverField(item), kit::Colour::Window);
-  }
-  kit::Blank(ui->Edit111);
-  const int item = kit::RadioIndex(ui->RadioGroup7);
-  if (QLineEdit* field = SolverField(item)) {
-    kit::Paint(field, kit::Colour::ButtonFace);
-    field->setEnabled(false);
-    kit::Write(ui->Label224, kSolvedCaptions[static_cast<std::size_t>(item)]);
-  }
-}
+void ResonancePage::RadioGroup7Click() { solver_->ShowPick(); }
 
 void ResonancePage::BitBtn30Click() {
-  const Real fValue = kit::Read(ui->Edit108);
-  const Real lValue = kit::Read(ui->Edit109);
-  const Real cValue = kit::Read(ui->Edit110);
-  const Real f = kit::Factor(ui->ComboBox22, kFrequencyUnits).Apply(fValue);
-  const Real l = kit::Factor(ui->ComboBox33, kSolverInductanceUnits).Apply(lValue);
-  const Real c = kit::Factor(ui->ComboBox34, kCapacitanceUnits).Apply(cValue);
+  // Every field is read, the solved one too (its text is then ignored).
+  const auto [f, l, c] = kit::ReadIn({{ui->Edit108, ui->ComboBox22, kFrequencyUnits},
+                                      {ui->Edit109, ui->ComboBox33, kSolverInductanceUnits},
+                                      {ui->Edit110, ui->ComboBox34, kCapacitanceUnits}});
 
-  const int item = kit::RadioIndex(ui->RadioGroup7);
-  QLineEdit* field = SolverField(item);
-  if (!field)
+  const int item = solver_->Index();
+  if (item < 0)
     return;
   const auto solved = SolveResonance(static_cast<Solved>(item), f, l, c);
-  if (!solved) {
-    kit::Blank(ui->Edit111);
-    return;
-  }
-  kit::Write(field, solved->value);
+  if (!solved)
+    return solver_->BlankResult();
+  solver_->Deliver(solved->value, solved->unit);
   SolverUnits(item)->setCurrentIndex(solved->unitIndex);
-  kit::Write(ui->Edit111, field->text().toStdString() + solved->unit);
 }
 
 void ResonancePage::ComboBox22Change() { BitBtn30Click(); }
@@ -96,12 +71,9 @@ void ResonancePage::Label78DblClick() { ui->GroupBox34->setVisible(true); }
 // ---- The characteristics group ---------------------------------------------------
 
 void ResonancePage::BitBtn38Click() {
-  const Real lValue = kit::Read(ui->Edit109);
-  const Real cValue = kit::Read(ui->Edit110);
-  const Real fValue = kit::Read(ui->Edit132);
-  const Real f = kit::Factor(ui->ComboBox32, kFrequencyUnits).Apply(fValue);
-  const Real l = kit::Factor(ui->ComboBox33, kSolverInductanceUnits).Apply(lValue);
-  const Real c = kit::Factor(ui->ComboBox34, kCapacitanceUnits).Apply(cValue);
+  const auto [l, c, f] = kit::ReadIn({{ui->Edit109, ui->ComboBox33, kSolverInductanceUnits},
+                                      {ui->Edit110, ui->ComboBox34, kCapacitanceUnits},
+                                      {ui->Edit132, ui->ComboBox32, kFrequencyUnits}});
 
   kit::Write(ui->Label294, SeriesImpedanceCaption(f, l, c));
   kit::Write(ui->Label295, ParallelImpedanceCaption(f, l, c));

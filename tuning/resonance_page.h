@@ -8,6 +8,10 @@
 class QComboBox;
 class QLineEdit;
 
+namespace kit {
+class SolvedQuantity;
+}
+
 namespace tuning {
 
 namespace Ui {
@@ -32,11 +36,11 @@ public:
   void BitBtn38Click();
 
 private:
-  // The field and the unit list of the solver's item (f, L, C).
-  QLineEdit* SolverField(int item) const;
+  // The unit list of the solver's item (f, L, C).
   QComboBox* SolverUnits(int item) const;
 
   std::unique_ptr<Ui::ResonancePage> ui;
+  std::unique_ptr<kit::SolvedQuantity> solver_;
 };
 
 } // namespace tuning

@@ -8,28 +8,15 @@ namespace varicap {
 using quelm::Check;
 using quelm::Div;
 using quelm::Product;
-using quelm::FactorAt;
-
-namespace {
-
-const char* TextAt(const std::array<const char*, 3>& texts, int index) {
-  if (index < 0)
-    index = 0;
-  if (index > 2)
-    index = 2;
-  return texts[static_cast<std::size_t>(index)];
-}
-
-} // namespace
 
 Real Epsilon0() { return Check(8.85418781762L * quelm::Pow10(-12)); }
 
 PlateDesignResult SolvePlateDesign(Quantity target, const PlateDesignInput& in) {
   const Real e0 = Epsilon0();
 
-  const quelm::UnitFactor areaUnit = FactorAt(kAreaUnits, in.areaUnit);
-  const quelm::UnitFactor spacingUnit = FactorAt(kSpacingUnits, in.spacingUnit);
-  const quelm::UnitFactor capacitanceUnit = FactorAt(kCapacitanceUnits, in.capacitanceUnit);
+  const quelm::UnitFactor areaUnit = in.areaUnit.factor;
+  const quelm::UnitFactor spacingUnit = in.spacingUnit.factor;
+  const quelm::UnitFactor capacitanceUnit = in.capacitanceUnit.factor;
 
   const Real n = in.multiplicity;
   const Real er = in.permittivity;
@@ -49,19 +36,19 @@ PlateDesignResult SolvePlateDesign(Quantity target, const PlateDesignInput& in) 
     if (Product(n, d, c, er) == 0)
       return result;
     value = areaUnit.Unapply(Div(Check(c * d), Check(Check(er * e0) * n)));
-    result.unit = TextAt(kAreaUnitTexts, in.areaUnit);
+    result.unit = in.areaUnit.text;
     break;
   case Quantity::Spacing:
     if (Product(n, s, c, er) == 0)
       return result;
     value = spacingUnit.Unapply(Div(Check(Check(Check(er * e0) * n) * s), c));
-    result.unit = TextAt(kSpacingUnitTexts, in.spacingUnit);
+    result.unit = in.spacingUnit.text;
     break;
   case Quantity::Capacitance:
     if (Product(n, s, d, er) == 0)
       return result;
     value = capacitanceUnit.Unapply(Div(Check(Check(Check(er * e0) * n) * s), d));
-    result.unit = TextAt(kCapacitanceUnitTexts, in.capacitanceUnit);
+    result.unit = in.capacitanceUnit.text;
     break;
   case Quantity::Permittivity:
     if (Product(n, s, d, c) == 0)

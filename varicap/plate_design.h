@@ -15,21 +15,17 @@ using quelm::Real;
 // The five quantities in the order of the selector's items.
 enum class Quantity { Multiplicity = 0, Area = 1, Spacing = 2, Capacitance = 3, Permittivity = 4 };
 
-// Unit lists: factor from the typed unit to the base unit, item by item.
+// Unit lists, item by item: the factor from the typed unit to the base unit,
+// and the unit string appended to a solved value.
 // Area: m㎡, c㎡, ㎡ (square metres).
-inline constexpr std::array<quelm::UnitFactor, 3> kAreaUnits = {quelm::Over(6), quelm::Over(4), quelm::One()};
+inline constexpr std::array<quelm::NamedUnit, 3> kAreaUnits = {
+    {{quelm::Over(6), " m㎡"}, {quelm::Over(4), " c㎡"}, {quelm::One(), " ㎡"}}};
 // Spacing: mm, cm, ｍ (metres).
-inline constexpr std::array<quelm::UnitFactor, 3> kSpacingUnits = {quelm::Over(3), quelm::Over(2),
-                                                                   quelm::One()};
+inline constexpr std::array<quelm::NamedUnit, 3> kSpacingUnits = {
+    {{quelm::Over(3), " mm"}, {quelm::Over(2), " cm"}, {quelm::One(), " m"}}};
 // Capacitance: ｐＦ, ｎＦ, μＦ (farads).
-inline constexpr std::array<quelm::UnitFactor, 3> kCapacitanceUnits = {quelm::Over(12), quelm::Over(9),
-                                                                       quelm::Over(6)};
-
-// The unit strings appended to a solved value, item by item (each begins
-// with one ASCII blank).
-inline constexpr std::array<const char*, 3> kAreaUnitTexts = {" m㎡", " c㎡", " ㎡"};
-inline constexpr std::array<const char*, 3> kSpacingUnitTexts = {" mm", " cm", " m"};
-inline constexpr std::array<const char*, 3> kCapacitanceUnitTexts = {" ｐＦ", " ｎＦ", " μＦ"};
+inline constexpr std::array<quelm::NamedUnit, 3> kCapacitanceUnits = {
+    {{quelm::Over(12), " ｐＦ"}, {quelm::Over(9), " ｎＦ"}, {quelm::Over(6), " μＦ"}}};
 
 // The permittivity of free space in F/m: 8.85418781762 times 10 raised to
 // the integral power -12 (the reciprocal of 10^12), which is not the same
@@ -37,16 +33,16 @@ inline constexpr std::array<const char*, 3> kCapacitanceUnitTexts = {" ｐＦ", 
 Real Epsilon0();
 
 // The five values as read from their fields (in their units), and the
-// selected item of each unit list.
+// unit picked in each list.
 struct PlateDesignInput {
   Real multiplicity = 0; // N
   Real area = 0;         // S in the area list's unit
   Real spacing = 0;      // d in the spacing list's unit
   Real capacitance = 0;  // C in the capacitance list's unit
   Real permittivity = 0; // εr
-  int areaUnit = 1;
-  int spacingUnit = 0;
-  int capacitanceUnit = 0;
+  quelm::NamedUnit areaUnit = kAreaUnits[1];
+  quelm::NamedUnit spacingUnit = kSpacingUnits[0];
+  quelm::NamedUnit capacitanceUnit = kCapacitanceUnits[0];
 };
 
 struct PlateDesignResult {

@@ -14,9 +14,6 @@ namespace varicap {
 
 namespace {
 
-// Caption of Label225 for each item of RadioGroup6.
-constexpr std::array<const char*, 5> kResultCaptions = {"多重化", "面積 Ｓ", "間隔 ｄ", "容量 Ｃ",
-                                                        "比誘電率"};
 // Caption of Label216 and Label217 for each item of ComboBox19: the
 // length unit whose square is the area unit.
 constexpr std::array<const char*, 3> kSideUnitCaptions = {"mm平方", "cm平方", "ｍ平方"};
@@ -26,6 +23,17 @@ constexpr std::array<const char*, 3> kSideUnitCaptions = {"mm平方", "cm平方"
 VaricapPage::VaricapPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::VaricapPage>()) {
   InitVaricapResources();
   ui->setupUi(this);
+  // The solved field stays editable: the user may type over a solved N.
+  design_ = std::make_unique<kit::SolvedQuantity>(ui->RadioGroup6,
+                                                  std::vector<kit::SolvedQuantity::Item>{
+                                                      {ui->Edit92, "多重化"},
+                                                      {ui->Edit93, "面積 Ｓ"},
+                                                      {ui->Edit94, "間隔 ｄ"},
+                                                      {ui->Edit95, "容量 Ｃ"},
+                                                      {ui->Edit96, "比誘電率"},
+                                                  },
+                                                  ui->Label225, ui->Edit97,
+                                                  kit::SolvedQuantity::SolvedField::Editable);
 
   kit::Numeric({ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96, ui->Edit98, ui->Edit99,
                 ui->Edit100, ui->Edit101, ui->Edit102, ui->Edit104, ui->Edit106, ui->Edit107});
@@ -51,25 +59,9 @@ VaricapPage::VaricapPage(QWidget* parent) : QWidget(parent), ui(std::make_unique
 
 VaricapPage::~VaricapPage() = default;
 
-QLineEdit* VaricapPage::DesignField(int index) const {
-  const std::array<QLineEdit*, 5> fields = {ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96};
-  if (index < 0 || index >= static_cast<int>(fields.size()))
-    return nullptr;
-  return fields[static_cast<std::size_t>(index)];
-}
-
 // ---- The design group ---------------------------------------------------------
 
-void VaricapPage::RadioGroup6Click() {
-  for (QLineEdit* field : {ui->Edit92, ui->Edit93, ui->Edit94, ui->Edit95, ui->Edit96})
-    kit::Paint(field, kit::Colour::Window);
-  kit::Blank(ui->Edit97);
-  const int item = kit::RadioIndex(ui->RadioGroup6);
-  if (QLineEdit* field = DesignField(item)) {
-    kit::Paint(field, kit::Colour::ButtonFace);
-    kit::Write(ui->Label225, kResultCaptions[static_cast<std::size_t>(item)]);
-  }
-}
+void VaricapPage::RadioGroup6Click() { design_->ShowPick(); }
 
 void VaricapPage::BitBtn22Click() {
   PlateDesignInput in;
@@ -78,22 +70,17 @@ void VaricapPage::BitBtn22Click() {
   in.spacing = kit::Read(ui->Edit94);
   in.capacitance = kit::Read(ui->Edit95);
   in.permittivity = kit::Read(ui->Edit96);
-  in.areaUnit = ui->ComboBox19->currentIndex();
-  in.spacingUnit = ui->ComboBox20->currentIndex();
-  in.capacitanceUnit = ui->ComboBox21->currentIndex();
+  in.areaUnit = kit::Selected(ui->ComboBox19, kAreaUnits);
+  in.spacingUnit = kit::Selected(ui->ComboBox20, kSpacingUnits);
+  in.capacitanceUnit = kit::Selected(ui->ComboBox21, kCapacitanceUnits);
 
-  const int item = kit::RadioIndex(ui->RadioGroup6);
-  QLineEdit* solved = DesignField(item);
-  if (!solved)
+  const int item = design_->Index();
+  if (item < 0)
     return;
   const PlateDesignResult result = SolvePlateDesign(static_cast<Quantity>(item), in);
-  if (!result.solved) {
-    kit::Blank(ui->Edit97);
-    return;
-  }
-  kit::Write(solved, result.text);
-  // The result row repeats the field as its filter left it.
-  kit::Write(ui->Edit97, solved->text().toStdString() + result.unit);
+  if (!result.solved)
+    return design_->BlankResult();
+  design_->Deliver(result.text, result.unit);
 }
 
 void VaricapPage::ComboBox19Change() {

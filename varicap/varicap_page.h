@@ -7,6 +7,10 @@
 
 class QLineEdit;
 
+namespace kit {
+class SolvedQuantity;
+}
+
 namespace Ui {
 class VaricapPage;
 }
@@ -40,13 +44,13 @@ public:
   void BitBtn29Click();
 
 private:
-  // The field of the design group's item `index` (N, S, d, C, εr).
-  QLineEdit* DesignField(int index) const;
   // Writes an Ok result into `target`, shows the page's message for a
   // refused one, and does nothing for NoResult.
   void Deliver(const PlateResult& result, QLineEdit* target);
 
   std::unique_ptr<Ui::VaricapPage> ui;
+  // The design group's picked quantity (N, S, d, C, εr).
+  std::unique_ptr<kit::SolvedQuantity> design_;
 };
 
 } // namespace varicap

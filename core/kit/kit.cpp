@@ -13,6 +13,8 @@
 #include <QMouseEvent>
 #include <QPointer>
 #include <QRadioButton>
+#include <algorithm>
+#include <cmath>
 
 #include "core/errors.h"
 #include "core/numtext.h"
@@ -313,8 +315,12 @@ protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (watched != target_)
       return false;
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease &&
+        type != QEvent::MouseButtonDblClick)
+      return false;
     const auto* mouse = static_cast<QMouseEvent*>(event);
-    switch (event->type()) {
+    switch (type) {
     case QEvent::MouseButtonPress:
       pressed_ = mouse->button() == Qt::LeftButton;
       break;
@@ -363,6 +369,17 @@ quelm::UnitFactor Factor(const QComboBox* list, std::span<const quelm::UnitFacto
   return quelm::FactorAt(table, list->currentIndex());
 }
 
+int SelectedIndex(const QComboBox* list, std::size_t count) {
+  const int index = list->currentIndex();
+  if (count == 0 || index < 0)
+    return 0;
+  return static_cast<std::size_t>(index) < count ? index : static_cast<int>(count - 1);
+}
+
+Real ReadIn(const QLineEdit* field, const QComboBox* units, std::span<const quelm::UnitFactor> table) {
+  return Factor(units, table).Apply(Read(field));
+}
+
 int RadioIndex(const QGroupBox* group) {
   const auto buttons = group->findChildren<QRadioButton*>(QString(), Qt::FindDirectChildrenOnly);
   for (int i = 0; i < buttons.size(); ++i) {
@@ -384,14 +401,56 @@ void Write(QLabel* label, const std::string& utf8) { label->setText(QString::fro
 
 void Blank(QLineEdit* field) { field->setText(QStringLiteral(" ")); }
 
+void RejectZeroInput(QLineEdit* result) {
+  Blank(result);
+  ZeroInputError(result);
+}
+
 void FocusSelectAll(QLineEdit* field) {
   field->setFocus(Qt::OtherFocusReason);
   field->selectAll();
 }
 
 namespace {
+
 const char* const kColourProperty = "quelmColour";
+
+// Relative luminance of a colour (sRGB), as contrast ratios are defined.
+Real Luminance(const QColor& c) {
+  const auto channel = [](int v8) {
+    const Real v = static_cast<Real>(v8) / 255;
+    return v <= 0.04045L ? v / 12.92L : std::pow((v + 0.055L) / 1.055L, 2.4L);
+  };
+  return 0.2126L * channel(c.red()) + 0.7152L * channel(c.green()) + 0.0722L * channel(c.blue());
 }
+
+Real Contrast(Real a, Real b) { return (std::max(a, b) + 0.05L) / (std::min(a, b) + 0.05L); }
+
+// The text colour of a disabled field: the style's own disabled text, moved
+// towards the normal text until it stands out by 4.5:1 on each of the three
+// fill colours (a solved value is a result to read).
+QColor ReadableDisabledText(const QPalette& standard) {
+  const QColor text = standard.color(QPalette::Active, QPalette::Text);
+  const QColor dim = standard.color(QPalette::Disabled, QPalette::Text);
+  const auto readable = [&standard](const QColor& colour) {
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Midlight}) {
+      if (Contrast(Luminance(colour), Luminance(standard.color(QPalette::Active, role))) < 4.5L)
+        return false;
+    }
+    return true;
+  };
+  constexpr int kSteps = 16;
+  for (int step = 0; step < kSteps; ++step) {
+    const auto mix = [step](int from, int to) { return from + (to - from) * step / kSteps; };
+    const QColor colour(mix(dim.red(), text.red()), mix(dim.green(), text.green()),
+                        mix(dim.blue(), text.blue()));
+    if (readable(colour))
+      return colour;
+  }
+  return text;
+}
+
+} // namespace
 
 void Paint(QWidget* field, Colour colour) {
   QPalette palette = field->palette();
@@ -403,6 +462,7 @@ void Paint(QWidget* field, Colour colour) {
     fill = standard.color(QPalette::Midlight);
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     palette.setColor(group, QPalette::Base, fill);
+  palette.setColor(QPalette::Disabled, QPalette::Text, ReadableDisabledText(standard));
   field->setPalette(palette);
   field->setProperty(kColourProperty, static_cast<int>(colour));
 }
@@ -411,5 +471,47 @@ Colour PaintedColour(const QWidget* field) {
   const QVariant v = field->property(kColourProperty);
   return v.isValid() ? static_cast<Colour>(v.toInt()) : Colour::Window;
 }
+
+// ---- A radio group that picks the solved quantity ---------------------------
+
+SolvedQuantity::SolvedQuantity(QGroupBox* group, std::vector<Item> items, QLabel* caption, QLineEdit* result,
+                               SolvedField solved)
+    : group_(group), items_(std::move(items)), caption_(caption), result_(result), solved_(solved) {}
+
+int SolvedQuantity::Index() const {
+  const int index = RadioIndex(group_);
+  return index >= 0 && index < static_cast<int>(items_.size()) ? index : -1;
+}
+
+QLineEdit* SolvedQuantity::Field() const {
+  const int index = Index();
+  return index < 0 ? nullptr : items_[static_cast<std::size_t>(index)].field;
+}
+
+void SolvedQuantity::ShowPick() const {
+  for (const Item& item : items_) {
+    item.field->setEnabled(true);
+    Paint(item.field, Colour::Window);
+  }
+  Blank(result_);
+  const int index = Index();
+  if (index < 0)
+    return;
+  const Item& picked = items_[static_cast<std::size_t>(index)];
+  Paint(picked.field, Colour::ButtonFace);
+  if (solved_ == SolvedField::Disabled)
+    picked.field->setEnabled(false);
+  Write(caption_, picked.caption);
+}
+
+void SolvedQuantity::Deliver(const std::string& value, std::string_view unit) const {
+  QLineEdit* field = Field();
+  if (!field)
+    return;
+  Write(field, value);
+  Write(result_, field->text().toStdString() + std::string(unit));
+}
+
+void SolvedQuantity::BlankResult() const { Blank(result_); }
 
 } // namespace kit

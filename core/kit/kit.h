@@ -9,10 +9,14 @@
 // turns the error into the application error box and reports the failure so
 // that the rest of a key action is skipped.
 #include <QString>
+#include <array>
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 #include <span>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/real.h"
 #include "core/units.h"
@@ -116,6 +120,32 @@ Real ReadStrict(const QLineEdit* field); // empty is a conversion error
 
 // The factor of a unit list's selected item from the list's table.
 quelm::UnitFactor Factor(const QComboBox* list, std::span<const quelm::UnitFactor> table);
+// The row of a per-item table for a list's selected item (clamped to the
+// table, so a list with no selection gives the first row).
+int SelectedIndex(const QComboBox* list, std::size_t count);
+template <class T, std::size_t N> const T& Selected(const QComboBox* list, const std::array<T, N>& table) {
+  return table[static_cast<std::size_t>(SelectedIndex(list, N))];
+}
+// A field's number in the unit picked in its list, scaled to the base unit
+// as the list's table says (empty reads 0).
+Real ReadIn(const QLineEdit* field, const QComboBox* units, std::span<const quelm::UnitFactor> table);
+// Several fields in their units. Every text is read first, in the order
+// given, so a text that is no number stops the calculation at the first such
+// field before anything is scaled; then each value is scaled:
+//   const auto [f, l] = kit::ReadIn({{ui->Edit1, ui->ComboBox1, kFrequencyUnits}, {...}});
+struct InUnit {
+  const QLineEdit* field;
+  const QComboBox* units;
+  std::span<const quelm::UnitFactor> table;
+};
+template <std::size_t N> std::array<Real, N> ReadIn(const InUnit (&fields)[N]) {
+  std::array<Real, N> values{};
+  for (std::size_t i = 0; i < N; ++i)
+    values[i] = Read(fields[i].field);
+  for (std::size_t i = 0; i < N; ++i)
+    values[i] = Factor(fields[i].units, fields[i].table).Apply(values[i]);
+  return values;
+}
 
 // The selected item of a radio group (its QRadioButton children in order),
 // -1 when none.
@@ -126,13 +156,58 @@ void Write(QLineEdit* field, const std::string& utf8);
 void Write(QLabel* label, const std::string& utf8);
 // The blank result: a single ASCII space.
 void Blank(QLineEdit* field);
+// A calculation refused for a zero (or empty) input: its result field is
+// blanked, then ZeroInputError is shown.
+void RejectZeroInput(QLineEdit* result);
 
 // Focus with the whole text selected.
 void FocusSelectAll(QLineEdit* field);
 
-// Field colours by role.
+// Field colours by role. A painted field that is disabled keeps its text
+// readable: at least 4.5:1 contrast on any of the three colours.
 enum class Colour { Window, ButtonFace, Light3D };
 void Paint(QWidget* field, Colour colour);
 Colour PaintedColour(const QWidget* field);
+
+// ---- A radio group that picks the solved quantity ---------------------------
+
+// Of several quantities, each with its field, the user picks one in a radio
+// group; the calculation solves for it from the others. The solved field is
+// painted button-face (and disabled where the page locks it), a bold caption
+// names the solved quantity, and a read-only result field repeats the answer
+// with its unit.
+class SolvedQuantity {
+public:
+  struct Item {
+    QLineEdit* field;
+    const char* caption; // the result row's caption while this item is picked
+  };
+  enum class SolvedField { Disabled, Editable };
+
+  SolvedQuantity(QGroupBox* group, std::vector<Item> items, QLabel* caption, QLineEdit* result,
+                 SolvedField solved);
+
+  // The picked item (-1 when none) and its field (nullptr when none).
+  int Index() const;
+  QLineEdit* Field() const;
+
+  // A new pick: every field back to the window colour (and enabled), the
+  // result blanked, then the picked field painted (and disabled) and the
+  // caption set. Nothing is solved.
+  void ShowPick() const;
+  // A solved value: written into the solved field, and the result row
+  // repeats that field's text as its filter left it, then the unit (which
+  // begins with a blank, or is empty).
+  void Deliver(const std::string& value, std::string_view unit) const;
+  // No answer: the result row blanks, the fields keep their texts.
+  void BlankResult() const;
+
+private:
+  QGroupBox* group_;
+  std::vector<Item> items_;
+  QLabel* caption_;
+  QLineEdit* result_;
+  SolvedField solved_;
+};
 
 } // namespace kit

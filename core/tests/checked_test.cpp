@@ -52,7 +52,8 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"ExpOverflow", [] { quelm::Exp(20000); }, FaultKind::Overflow, kOverflow},
         FaultCase{"ProductOverflow", [] { quelm::Check(kMax * 2); }, FaultKind::Overflow, kOverflow},
         // A later zero factor does not hide an overflow of an earlier step.
-        FaultCase{"ProductOverflowBeforeZero", [] { quelm::Product(kMax, 2, 0); }, FaultKind::Overflow, kOverflow},
+        FaultCase{"ProductOverflowBeforeZero", [] { quelm::Product(kMax, 2, 0); }, FaultKind::Overflow,
+                  kOverflow},
         FaultCase{"InfMinusInf",
                   [] {
                     const Real inf = std::numeric_limits<Real>::infinity();

@@ -18,9 +18,9 @@ PlateDesignInput Defaults() {
   in.spacing = 1;
   in.capacitance = 300;
   in.permittivity = 1.00059L;
-  in.areaUnit = 1;
-  in.spacingUnit = 0;
-  in.capacitanceUnit = 0;
+  in.areaUnit = kAreaUnits[1];
+  in.spacingUnit = kSpacingUnits[0];
+  in.capacitanceUnit = kCapacitanceUnits[0];
   return in;
 }
 
@@ -52,10 +52,10 @@ TEST_P(SolveTest, WritesRoundedValueAndUnitOfTheList) {
 
 const SolveCase kSolveCases[] = {
     {"CapacitancePicofarads", Q::Capacitance, Defaults(), "265.7824", " ｐＦ"},
-    {"CapacitanceNanofarads", Q::Capacitance, With([](auto& in) { in.capacitanceUnit = 1; }), "0.2658",
-     " ｎＦ"},
-    {"CapacitanceMicrofarads", Q::Capacitance, With([](auto& in) { in.capacitanceUnit = 2; }), "0.0003",
-     " μＦ"},
+    {"CapacitanceNanofarads", Q::Capacitance,
+     With([](auto& in) { in.capacitanceUnit = kCapacitanceUnits[1]; }), "0.2658", " ｎＦ"},
+    {"CapacitanceMicrofarads", Q::Capacitance,
+     With([](auto& in) { in.capacitanceUnit = kCapacitanceUnits[2]; }), "0.0003", " μＦ"},
     // The typed capacitance is ignored when C is solved.
     {"CapacitanceIgnoresOwnField", Q::Capacitance, With([](auto& in) { in.capacitance = 0; }), "265.7824",
      " ｐＦ"},
@@ -63,25 +63,27 @@ const SolveCase kSolveCases[] = {
        in.multiplicity = 4;
        in.area = 12.5L;
        in.spacing = 0.5L;
-       in.capacitanceUnit = 1;
+       in.capacitanceUnit = kCapacitanceUnits[1];
      }),
      "0.0886", " ｎＦ"},
     {"SpacingMillimetres", Q::Spacing, Defaults(), "0.8859", " mm"},
-    {"SpacingCentimetres", Q::Spacing, With([](auto& in) { in.spacingUnit = 1; }), "0.0886", " cm"},
+    {"SpacingCentimetres", Q::Spacing, With([](auto& in) { in.spacingUnit = kSpacingUnits[1]; }), "0.0886",
+     " cm"},
     // The metre unit string has an ASCII m although the list item is full-width.
-    {"SpacingMetres", Q::Spacing, With([](auto& in) { in.spacingUnit = 2; }), "0.0009", " m"},
+    {"SpacingMetres", Q::Spacing, With([](auto& in) { in.spacingUnit = kSpacingUnits[2]; }), "0.0009", " m"},
     {"MultiplicityHasNoUnit", Q::Multiplicity, Defaults(), "1.1287", ""},
     {"AreaSquareCentimetres", Q::Area, Defaults(), "338.6229", " c㎡"},
-    {"AreaSquareMillimetres", Q::Area, With([](auto& in) { in.areaUnit = 0; }), "33862.2932", " m㎡"},
-    {"AreaSquareMetres", Q::Area, With([](auto& in) { in.areaUnit = 2; }), "0.0339", " ㎡"},
+    {"AreaSquareMillimetres", Q::Area, With([](auto& in) { in.areaUnit = kAreaUnits[0]; }), "33862.2932",
+     " m㎡"},
+    {"AreaSquareMetres", Q::Area, With([](auto& in) { in.areaUnit = kAreaUnits[2]; }), "0.0339", " ㎡"},
     // Below 0.00005 ㎡ an area rounds to 0 in square metres.
     {"AreaBelowHalfStepReadsZero", Q::Area, With([](auto& in) {
-       in.areaUnit = 2;
+       in.areaUnit = kAreaUnits[2];
        in.capacitance = 0.4L;
      }),
      "0", " ㎡"},
     {"AreaAboveHalfStepReadsOneStep", Q::Area, With([](auto& in) {
-       in.areaUnit = 2;
+       in.areaUnit = kAreaUnits[2];
        in.capacitance = 0.5L;
      }),
      "0.0001", " ㎡"},
@@ -171,7 +173,7 @@ const FaultCase kFaultCases[] = {
     {"CapacitanceTooLargeToRound", Q::Capacitance,
      [](auto& in) {
        in.area = 1e20L;
-       in.areaUnit = 2;
+       in.areaUnit = kAreaUnits[2];
      },
      quelm::FaultKind::InvalidOperation},
     // The product of the known quantities overflows before anything else.
