@@ -511,18 +511,11 @@ private slots:
   void realZeroInputBoxIsShown() {
     Bench b;
     b.Edit("Edit25")->setText("0");
-    QString title, text;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
-      title = box->windowTitle();
-      text = box->text();
-      QCOMPARE(box->icon(), QMessageBox::Critical);
-      box->accept();
-    });
-    b.Get<QPushButton>("BitBtn2")->click();
-    QCOMPARE(title, QString("エラー"));
-    QCOMPARE(text, kit::testing::ZeroInputText());
+    const auto shown = kit::testing::CloseRealBoxes([&] { b.Get<QPushButton>("BitBtn2")->click(); });
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, QString("エラー"));
+    QCOMPARE(shown[0].text, kit::testing::ZeroInputText());
+    QCOMPARE(shown[0].icon, int(QMessageBox::Critical));
     QCOMPARE(b.Edit("Edit2")->text(), QString(" "));
   }
 

@@ -4,8 +4,11 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 
 namespace kit::testing {
 
@@ -21,6 +24,26 @@ void RecordingSink::ErrorDialog(QWidget*, const QString& text) {
 void RecordingSink::ApplicationErrorBox(QWidget*, const QString& text) {
   dialogs.append({Dialog::Application, QStringLiteral("QUELM 2.0"), text});
   focusAtDialog.append(QApplication::focusWidget());
+}
+
+QList<ShownBox> CloseRealBoxes(const std::function<void()>& action) {
+  QList<ShownBox> shown;
+  QTimer closer;
+  QObject::connect(&closer, &QTimer::timeout, &closer, [&shown] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box || !box->isVisible())
+      return;
+    shown.append({box->windowTitle(), box->text(), static_cast<int>(box->icon()),
+                  static_cast<int>(box->buttons().size())});
+    if (QAbstractButton* ok = box->button(QMessageBox::Ok))
+      ok->click();
+    else
+      box->reject();
+  });
+  closer.start(10);
+  action();
+  closer.stop();
+  return shown;
 }
 
 QString ZeroInputText() {

@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <stdexcept>
 
 #include "core/kit/kit.h"
@@ -45,6 +46,19 @@ private:
 
 // The text ZeroInputError shows.
 QString ZeroInputText();
+
+// A real message box as the user saw it.
+struct ShownBox {
+  QString title;
+  QString text;
+  int icon = 0; // QMessageBox::Icon
+  int buttons = 0;
+};
+
+// The program's own path: runs `action` with the real dialogs, closes every
+// message box it raises with OK, one after the other, and returns what each
+// showed.
+QList<ShownBox> CloseRealBoxes(const std::function<void()>& action);
 
 // A child of root by objectName and type; throws when it is missing, so a
 // misspelt name fails the test loudly.

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <cmath>
 
 #include "core/errors.h"
 #include "core/kit/kit.h"
@@ -107,7 +109,8 @@ private slots:
     kit::EnterCalculatesTwice(bench.field, bench.Logs("first"), bench.Logs("second"));
     kit::EnterIgnored(bench.partner);
     QString typed;
-    QObject::connect(bench.partner, &QLineEdit::returnPressed, [&] { typed = "returnPressed"; });
+    QObject::connect(bench.partner, &QLineEdit::returnPressed, bench.partner,
+                     [&] { typed = "returnPressed"; });
     kit::testing::Enter(bench.field);
     QTest::keyClick(bench.field, Qt::Key_Enter); // the keypad's Enter too
     kit::testing::Enter(bench.partner);
@@ -294,38 +297,51 @@ private slots:
     QCOMPARE(bench.field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
   }
 
+  // A solved value in a disabled field stays a result to read: its text
+  // stands out by at least 4.5:1 on each fill colour.
+  void disabledPaintedFieldsStayReadable_data() {
+    QTest::addColumn<int>("colour");
+    QTest::newRow("window") << int(kit::Colour::Window);
+    QTest::newRow("button face") << int(kit::Colour::ButtonFace);
+    QTest::newRow("3-D light") << int(kit::Colour::Light3D);
+  }
+  void disabledPaintedFieldsStayReadable() {
+    QFETCH(int, colour);
+    Bench bench;
+    kit::Paint(bench.field, static_cast<kit::Colour>(colour));
+    bench.field->setEnabled(false);
+    const QPalette p = bench.field->palette();
+    const auto luminance = [](const QColor& c) {
+      const auto channel = [](double v) {
+        return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+      };
+      return 0.2126 * channel(c.red() / 255.0) + 0.7152 * channel(c.green() / 255.0) +
+             0.0722 * channel(c.blue() / 255.0);
+    };
+    const double text = luminance(p.color(QPalette::Disabled, QPalette::Text));
+    const double fill = luminance(p.color(QPalette::Disabled, QPalette::Base));
+    const double ratio = (std::max(text, fill) + 0.05) / (std::min(text, fill) + 0.05);
+    QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+  }
+
   // The program's own path: a real modal box, closed by the "user".
   void realBoxesCarryTitleIconAndText() {
     Bench bench;
     bench.ShowActive();
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    int buttons = 0;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
-      title = box->windowTitle();
-      text = box->text();
-      icon = box->icon();
-      buttons = static_cast<int>(box->buttons().size());
-      box->button(QMessageBox::Ok)->click();
+    bool guarded = true;
+    const auto shown = kit::testing::CloseRealBoxes([&] {
+      kit::ZeroInputError(&bench);
+      guarded = kit::Guard(&bench, [] { throw quelm::CalcError(quelm::FaultKind::Overflow); });
     });
-    kit::ZeroInputError(&bench);
-    QCOMPARE(title, QString("エラー"));
-    QCOMPARE(text, kit::testing::ZeroInputText());
-    QCOMPARE(icon, QMessageBox::Critical);
-    QCOMPARE(buttons, 1);
-
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
-      title = box->windowTitle();
-      text = box->text();
-      box->button(QMessageBox::Ok)->click();
-    });
-    QVERIFY(!kit::Guard(&bench, [] { throw quelm::CalcError(quelm::FaultKind::Overflow); }));
-    QCOMPARE(title, QString("QUELM 2.0"));
-    QCOMPARE(text, QString("浮動小数点数のオーバーフロー."));
+    QVERIFY(!guarded);
+    QCOMPARE(shown.size(), 2);
+    QCOMPARE(shown[0].title, QString("エラー"));
+    QCOMPARE(shown[0].text, kit::testing::ZeroInputText());
+    QCOMPARE(shown[0].icon, int(QMessageBox::Critical));
+    QCOMPARE(shown[0].buttons, 1);
+    QCOMPARE(shown[1].title, QString("QUELM 2.0"));
+    QCOMPARE(shown[1].text, QString("浮動小数点数のオーバーフロー."));
+    QCOMPARE(shown[1].icon, int(QMessageBox::Critical));
   }
 };
 

@@ -280,16 +280,8 @@ void RangePageTest::realDialogsOneAfterTheOther() {
   ShowActive(page);
   Type(Edit(page, "Edit26"), QStringLiteral("0"));
   QStringList seen;
-  QTimer closer;
-  QObject::connect(&closer, &QTimer::timeout, [&seen] {
-    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-      seen << box->windowTitle() + "|" + box->text();
-      box->button(QMessageBox::Ok)->click();
-    }
-  });
-  closer.start(20);
-  Enter(Edit(page, "Edit26"));
-  closer.stop();
+  for (const auto& box : kit::testing::CloseRealBoxes([&] { Enter(Edit(page, "Edit26")); }))
+    seen << box.title + "|" + box.text;
   const QString expected = QStringLiteral("エラー|") + ZeroInputText();
   QCOMPARE(seen, QStringList({expected, expected}));
   QCOMPARE(Edit(page, "Edit5")->text(), QStringLiteral(" "));

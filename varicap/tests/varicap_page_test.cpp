@@ -476,21 +476,11 @@ private slots:
     varicap::VaricapPage page;
     page.show();
     Edit(page, "Edit101")->setText("22");
-    QString title, text;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      if (!box)
-        return;
-      title = box->windowTitle();
-      text = box->text();
-      icon = box->icon();
-      box->accept();
-    });
-    Button(page, "BitBtn25")->click();
-    QCOMPARE(title, QStringLiteral("エラー"));
-    QCOMPARE(text, kInnerNotSmaller);
-    QCOMPARE(icon, QMessageBox::Critical);
+    const auto shown = kit::testing::CloseRealBoxes([&] { Button(page, "BitBtn25")->click(); });
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, QStringLiteral("エラー"));
+    QCOMPARE(shown[0].text, kInnerNotSmaller);
+    QCOMPARE(shown[0].icon, int(QMessageBox::Critical));
     QCOMPARE(Edit(page, "Edit93")->text(), QStringLiteral("300"));
   }
 };
