@@ -9,11 +9,11 @@
 
 #include "core/real.h"
 
+namespace antenna {
+
 namespace Ui {
 class OptionsPanel;
 }
-
-namespace antenna {
 
 class OptionsPanel : public QFrame {
   Q_OBJECT

@@ -5,11 +5,11 @@
 #include <QWidget>
 #include <memory>
 
+namespace antenna {
+
 namespace Ui {
 class WavelengthPage;
 }
-
-namespace antenna {
 
 class OptionsPanel;
 

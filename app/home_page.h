@@ -4,12 +4,13 @@
 #include <QWidget>
 #include <memory>
 
-namespace Ui {
-class HomePage;
-}
 class QTabWidget;
 
 namespace app {
+
+namespace Ui {
+class HomePage;
+}
 
 class HomePage : public QWidget {
   Q_OBJECT

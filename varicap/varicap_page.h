@@ -11,11 +11,11 @@ namespace kit {
 class SolvedQuantity;
 }
 
+namespace varicap {
+
 namespace Ui {
 class VaricapPage;
 }
-
-namespace varicap {
 
 struct PlateResult;
 

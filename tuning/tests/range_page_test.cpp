@@ -1,6 +1,5 @@
 // The page " 受信範囲 ": exact result texts, the Enter variants and their
 // focus, and the zero-input dialogs.
-#include "tuning/tests/range_page_test.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +11,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include "core/kit/font.h"
 #include "core/kit/testing.h"
 #include "tuning/range_page.h"
 
@@ -33,6 +33,27 @@ void ShowActive(QWidget& page) {
 }
 
 } // namespace
+
+class RangePageTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase();
+  void defaults();
+  void unitListsDoNotRecalculate();
+  void fieldsAreFiltered();
+  void fixedPartRunsBoth_data();
+  void fixedPartRunsBoth();
+  void zeroFixedPartShowsTwoDialogs_data();
+  void zeroFixedPartShowsTwoDialogs();
+  void enterAlternatesBetweenEnds_data();
+  void enterAlternatesBetweenEnds();
+  void zeroEndStillMovesFocus();
+  void conversionErrorKeepsFocusAndResult();
+  void realDialogsOneAfterTheOther();
+};
+
+void RangePageTest::initTestCase() { QApplication::setFont(kit::ProgramFont(12)); }
 
 void RangePageTest::defaults() {
   tuning::RangePage page;
@@ -287,3 +308,6 @@ void RangePageTest::realDialogsOneAfterTheOther() {
   QCOMPARE(Edit(page, "Edit5")->text(), QStringLiteral(" "));
   QCOMPARE(Edit(page, "Edit6")->text(), QStringLiteral(" "));
 }
+
+QTEST_MAIN(RangePageTest)
+#include "range_page_test.moc"

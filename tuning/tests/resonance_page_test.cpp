@@ -1,6 +1,5 @@
 // The page " 共振状況 ": the solver's radio group, disabled field, unit snap
 // and re-solve, the expand double click, and the characteristics captions.
-#include "tuning/tests/resonance_page_test.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -12,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include "core/kit/font.h"
 #include "core/kit/testing.h"
 #include "tuning/resonance_page.h"
 
@@ -42,6 +42,33 @@ void CheckFieldStates(const QWidget& page, int solved) {
 }
 
 } // namespace
+
+class ResonancePageTest : public QObject {
+  Q_OBJECT
+
+private slots:
+  void initTestCase();
+  void defaults();
+  void solveAtStart();
+  void radioSwitch_data();
+  void radioSwitch();
+  void clickOnSelectedItemChangesNothing();
+  void unitSnapsWithoutResolving();
+  void userPickResolves_data();
+  void userPickResolves();
+  void zeroProductBlanksOnly();
+  void conversionErrorWritesNothing();
+  void hugeResultKeepsItsDigits();
+  void enterSolvesAndKeepsFocus_data();
+  void enterSolvesAndKeepsFocus();
+  void expandNeedsDoubleClick();
+  void characteristicsCaptions_data();
+  void characteristicsCaptions();
+  void characteristicsReadSolverFieldsAsTheyStand();
+  void characteristicsConversionErrorChangesNoCaption();
+};
+
+void ResonancePageTest::initTestCase() { QApplication::setFont(kit::ProgramFont(12)); }
 
 void ResonancePageTest::defaults() {
   tuning::ResonancePage page;
@@ -348,3 +375,6 @@ void ResonancePageTest::characteristicsConversionErrorChangesNoCaption() {
   QCOMPARE(Label(page, "Label294")->text(), QStringLiteral("（直列共振 Zs）"));
   QCOMPARE(Label(page, "Label220")->text(), QStringLiteral("特性インピーダンス　"));
 }
+
+QTEST_MAIN(ResonancePageTest)
+#include "resonance_page_test.moc"
