@@ -132,7 +132,14 @@ TEST_P(ReadLengthTextTest, Reads) { EXPECT_EQ(ReadLengthText(GetParam().text), G
 INSTANTIATE_TEST_SUITE_P(Texts, ReadLengthTextTest,
                          ::testing::Values(LengthTextCase{"", 0}, LengthTextCase{"33.8", 33.8L},
                                            LengthTextCase{"0.07", 0.07L}, LengthTextCase{"1E15", 1e15L},
-                                           LengthTextCase{"1.5E16", 1.5e16L}));
+                                           LengthTextCase{"1.5E16", 1.5e16L}),
+                         [](const auto& info) {
+                           // The text as a test name: "1.5E16" reads 1p5E16, "" reads Empty.
+                           std::string name;
+                           for (char c : std::string(info.param.text))
+                             name += c == '.' ? 'p' : (c == '-' ? 'm' : c);
+                           return name.empty() ? std::string("Empty") : name;
+                         });
 
 TEST(ReadLengthText, NoNumberIsAConversionError) {
   for (const char* text : {"abc", "1.2.3", "E5", "1E", "1Ex"}) {

@@ -215,13 +215,21 @@ TEST_P(WithoutExponentTest, WritesTheExponentOutInDigits) {
   EXPECT_EQ(quelm::WithoutExponent(GetParam().general), GetParam().plain);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, WithoutExponentTest,
-    testing::Values(PlainCase{"123.5", "123.5"}, PlainCase{"0", "0"}, PlainCase{"1E15", "1000000000000000"},
-                    PlainCase{"1.5E15", "1500000000000000"},
-                    PlainCase{"1.23456789012346E17", "123456789012346000"}, PlainCase{"1.2345E2", "123.45"},
-                    PlainCase{"-2.5E16", "-25000000000000000"}, PlainCase{"1E-5", "0.00001"},
-                    PlainCase{"1.2345E-5", "0.000012345"}));
+INSTANTIATE_TEST_SUITE_P(Texts, WithoutExponentTest,
+                         testing::Values(PlainCase{"123.5", "123.5"}, PlainCase{"0", "0"},
+                                         PlainCase{"1E15", "1000000000000000"},
+                                         PlainCase{"1.5E15", "1500000000000000"},
+                                         PlainCase{"1.23456789012346E17", "123456789012346000"},
+                                         PlainCase{"1.2345E2", "123.45"},
+                                         PlainCase{"-2.5E16", "-25000000000000000"},
+                                         PlainCase{"1E-5", "0.00001"}, PlainCase{"1.2345E-5", "0.000012345"}),
+                         [](const auto& info) {
+                           // The text as a test name: "1.5E16" reads 1p5E16, "" reads Empty.
+                           std::string name;
+                           for (char c : std::string(info.param.general))
+                             name += c == '.' ? 'p' : (c == '-' ? 'm' : c);
+                           return name.empty() ? std::string("Empty") : name;
+                         });
 
 TEST(FormatPlain, KeepsFifteenDigitsWithoutAnExponent) {
   EXPECT_EQ(quelm::FormatPlain(1e15L), "1000000000000000");
