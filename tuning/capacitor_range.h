@@ -1,7 +1,9 @@
 #pragma once
 // Reception range of a tuned circuit with a fixed coil and a variable
 // capacitor: the frequencies of a capacitance range, and the capacitances
-// a frequency range needs.
+// a frequency range needs. The frequencies come from FrequencyRange(l, c1,
+// c2) of tuning/lc.h, with the coil l [H] as the fixed part and the
+// capacitance ends c1, c2 [F].
 #include <optional>
 #include <string>
 
@@ -13,9 +15,6 @@ namespace tuning {
 
 // The fixed coil's list: mH, μH.
 inline constexpr quelm::UnitFactor kFixedCoilUnits[] = {quelm::Over(3), quelm::Over(6)};
-
-// The frequencies of a coil l [H] with capacitance ends c1, c2 [F]:
-// FrequencyRange(l, c1, c2).
 
 // "c1 ～ c2 unit" for a coil l [H] and the frequency ends f1, f2 [Hz]; no
 // result when l·f1·f2 is zero.

@@ -1,7 +1,9 @@
 #pragma once
 // Reception range of a tuned circuit with a fixed capacitor and a variable
 // inductor (a permeability tuner): the frequencies of an inductance range,
-// and the inductances a frequency range needs.
+// and the inductances a frequency range needs. The frequencies come from
+// FrequencyRange(c, l1, l2) of tuning/lc.h, with the capacitor c [F] as the
+// fixed part and the inductance ends l1, l2 [H].
 #include <optional>
 #include <string>
 
@@ -13,9 +15,6 @@ namespace tuning {
 
 // The variable inductor's list: μH, mH.
 inline constexpr quelm::UnitFactor kVariableInductorUnits[] = {quelm::Over(6), quelm::Over(3)};
-
-// The frequencies of a capacitor c [F] with inductance ends l1, l2 [H]:
-// FrequencyRange(c, l1, l2).
 
 // "l1 ～ l2 unit" for a capacitor c [F] and the frequency ends f1, f2 [Hz];
 // no result when c·f1·f2 is zero.
