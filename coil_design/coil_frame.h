@@ -105,7 +105,4 @@ private:
   kit::Handler diameterChange_;
 };
 
-// Draws an SVG picture from the resources into a label, scaled to fit.
-void ShowPicture(QLabel* label, const QString& resource);
-
 } // namespace coil_design

@@ -1,6 +1,7 @@
 #include "coil_design/solenoid_page.h"
 
 #include "coil_design/coil_frame.h"
+#include "coil_design/picture.h"
 #include "core/kit/kit.h"
 #include "ui_solenoid_page.h"
 

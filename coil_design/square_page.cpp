@@ -1,6 +1,7 @@
 #include "coil_design/square_page.h"
 
 #include "coil_design/coil_frame.h"
+#include "coil_design/picture.h"
 #include "core/kit/kit.h"
 #include "ui_square_page.h"
 
