@@ -1,8 +1,10 @@
 #pragma once
-// The frame that every coil page shares: the groups "インダクタンス計算"
+// The behaviour every coil page shares: the groups "インダクタンス計算"
 // (inductance from turns) and "巻数の計算" (turns from inductance), the
 // wire group "必要な線材( UEW, PEW )" in its derived-diameter or
-// entered-diameter form, and the two ▼ markers between them.
+// entered-diameter form, and the two ▼ markers between them. Each page's
+// form holds these controls under their own names; the page binds them to
+// a CoilFrame right after its setupUi.
 //
 // Marker protocol of every calculate handler:
 //   1. read the inputs (a text that is no number stops here and leaves
@@ -13,63 +15,58 @@
 //   3. WriteResult(), then the wire group (WriteWire() or WriteWireLength()).
 // So at most one marker is visible, and the visible one names the
 // calculation whose results the wire group shows.
-#include <QWidget>
+#include <QString>
 #include <functional>
-#include <memory>
 #include <string>
 #include <string_view>
 
 #include "coil_design/coil_wire.h"
 #include "core/kit/kit.h"
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-namespace Ui {
-class CoilFrame;
-}
-
 namespace coil_design {
 
-// The names and defaults one page gives its frame.
-struct FrameSpec {
-  enum Form { DerivedDiameter, EnteredDiameter };
-
+// The controls a page gives its frame, bound by role with designated
+// initialisers, e.g. `.turnsField = ui->Edit44`. The members without a
+// default must all be named (the compiler warns about a missing one); the
+// wire group binds either a diameter line or a diameter field, and that
+// choice is its form.
+struct CoilFrameWidgets {
   // inductance from turns
-  const char* turnsField;
-  const char* turnsDefault;
-  const char* inductanceButton;
-  const char* inductanceResult;
-  const char* inductanceMarker;
+  QLineEdit* turnsField; // "コイルの巻数 t"
+  QPushButton* inductanceButton;
+  QLineEdit* inductanceResult;
+  QLabel* inductanceMarker;
   // turns from inductance
-  const char* targetField;
-  const char* targetDefault;
-  const char* turnsButton;
-  const char* turnsResult;
-  const char* turnsMarker;
+  QLineEdit* targetField; // "インダクタンス L" (μH)
+  QPushButton* turnsButton;
+  QLineEdit* turnsResult;
+  QLabel* turnsMarker;
   // the wire group
-  Form form;
-  const char* lengthLine;
-  const char* diameter; // the diameter line, or the diameter field (default "0.5")
-  const char* weightLine;
-  const char* hiddenLength; // the label keeping the last length, or nullptr
-  int weightDecimals;
+  QLabel* lengthLine;
+  QLabel* diameterLine = nullptr;     // derived form: the diameter worked out
+  QLineEdit* diameterField = nullptr; // entered form: "線径 [0.5] mm の場合、"
+  QLabel* weightLine;
+  // Entered form: a hidden label keeping the last length for the
+  // re-weighting, where the page has one.
+  QLabel* hiddenLength = nullptr;
 };
 
-class CoilFrame : public QWidget {
-  Q_OBJECT
-
+class CoilFrame {
 public:
   enum Calc { Inductance, Turns };
 
-  explicit CoilFrame(QWidget* parent = nullptr);
-  ~CoilFrame() override;
+  // Binds the controls: the numeric filter on the fields, the markers bold,
+  // 20 px high and hidden, the hidden length label hidden. The entered form
+  // weighs the wire here, to `weightDecimals` decimals (grams); in the
+  // derived form the page's calculation weighs it, to the same decimals.
+  CoilFrame(const CoilFrameWidgets& widgets, int weightDecimals);
+  CoilFrame(const CoilFrame&) = delete;
+  CoilFrame& operator=(const CoilFrame&) = delete;
 
-  // Names the controls, fills in the defaults and keeps the widgets of the
-  // wire-group form the names ask for. Call once, right after the page's setupUi.
-  void Setup(const FrameSpec& names);
   // Runs `inductance` on a click of the inductance group's button or Enter
   // in its turns field; `turns` likewise for the turns group.
   void Connect(kit::Handler inductance, kit::Handler turns);
@@ -77,15 +74,7 @@ public:
   // re-weighting (when the page keeps a hidden length label), else nothing.
   void SetDiameterChange(kit::Handler handler);
 
-  QLineEdit* TurnsField() const;  // "コイルの巻数 t"
-  QLineEdit* TargetField() const; // "インダクタンス L" (μH)
-  QLineEdit* Result(Calc calc) const;
-  QPushButton* Button(Calc calc) const;
-  QLabel* Marker(Calc calc) const;
-  QGroupBox* WireGroup() const;
-  QLineEdit* DiameterField() const; // entered form only, else nullptr
-
-  // Steps 2 of the protocol with ZeroInputError, or with the page's own
+  // Step 2 of the protocol with ZeroInputError, or with the page's own
   // message. `rejected` runs after the other marker is hidden. Returns true
   // when the calculation goes on (the own marker then shows).
   bool Start(Calc calc, const std::function<bool()>& rejected);
@@ -108,12 +97,12 @@ public:
   void Reweigh();
 
 private:
-  std::unique_ptr<Ui::CoilFrame> ui;
-  FrameSpec names_{};
+  QLineEdit* Result(Calc calc) const;
+  QLabel* Marker(Calc calc) const;
+
+  CoilFrameWidgets w_;
+  int weightDecimals_;
   kit::Handler diameterChange_;
 };
-
-// Draws an SVG picture from the resources into a label, scaled to fit.
-void ShowPicture(QLabel* label, const QString& resource);
 
 } // namespace coil_design

@@ -1,6 +1,7 @@
 #include "coil_design/loop_page.h"
 
 #include "coil_design/coil_frame.h"
+#include "coil_design/picture.h"
 #include "core/kit/kit.h"
 #include "ui_loop_page.h"
 
@@ -8,31 +9,26 @@ namespace coil_design {
 
 namespace {
 
-const FrameSpec kFrame{
-    "Edit55",
-    "13",
-    "BitBtn11",
-    "Edit17",
-    "Label129", // inductance from turns
-    "Edit56",
-    "360",
-    "BitBtn18",
-    "Edit20",
-    "Label130", // turns from inductance
-    FrameSpec::EnteredDiameter,
-    "Label131",
-    "Edit57",
-    "Label144",
-    "Label145",
-    2,
-};
+// The copper weight in grams keeps two decimals on this page.
+constexpr int kWeightDecimals = 2;
 
 } // namespace
 
 LoopPage::LoopPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::LoopPage>()) {
   ui->setupUi(this);
-  frame_ = ui->coilFrame;
-  frame_->Setup(kFrame);
+  frame_ = std::make_unique<CoilFrame>(CoilFrameWidgets{.turnsField = ui->Edit55,
+                                                        .inductanceButton = ui->BitBtn11,
+                                                        .inductanceResult = ui->Edit17,
+                                                        .inductanceMarker = ui->Label129,
+                                                        .targetField = ui->Edit56,
+                                                        .turnsButton = ui->BitBtn18,
+                                                        .turnsResult = ui->Edit20,
+                                                        .turnsMarker = ui->Label130,
+                                                        .lengthLine = ui->Label131,
+                                                        .diameterField = ui->Edit57,
+                                                        .weightLine = ui->Label144,
+                                                        .hiddenLength = ui->Label145},
+                                       kWeightDecimals);
   frame_->Connect([this] { BitBtn11Click(); }, [this] { BitBtn18Click(); });
   frame_->SetDiameterChange([this] { Edit57Change(); });
   ShowPicture(ui->Image7, QStringLiteral(":/coil_design/loop.svg"));
@@ -51,7 +47,7 @@ LoopInputs LoopPage::Dimensions() const {
 
 void LoopPage::BitBtn11Click() {
   const LoopInputs in = Dimensions();
-  const Real turns = kit::Read(frame_->TurnsField());
+  const Real turns = kit::Read(ui->Edit55);
   if (!frame_->Start(CoilFrame::Inductance, [&] { return LoopInductanceRejected(in, turns); }))
     return;
   frame_->WriteResult(CoilFrame::Inductance, InductanceText(LoopInductance(in, turns)));
@@ -60,7 +56,7 @@ void LoopPage::BitBtn11Click() {
 
 void LoopPage::BitBtn18Click() {
   const LoopInputs in = Dimensions();
-  const Real target = kit::Read(frame_->TargetField());
+  const Real target = kit::Read(ui->Edit56);
   if (!frame_->Start(CoilFrame::Turns, [&] { return LoopTurnsRejected(in, target); }))
     return;
   const Real turns = LoopTurns(in, target);

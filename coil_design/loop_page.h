@@ -31,7 +31,7 @@ private:
   LoopInputs Dimensions() const;
 
   std::unique_ptr<Ui::LoopPage> ui;
-  CoilFrame* frame_;
+  std::unique_ptr<CoilFrame> frame_;
 };
 
 } // namespace coil_design

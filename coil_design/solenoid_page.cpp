@@ -1,6 +1,7 @@
 #include "coil_design/solenoid_page.h"
 
 #include "coil_design/coil_frame.h"
+#include "coil_design/picture.h"
 #include "core/kit/kit.h"
 #include "ui_solenoid_page.h"
 
@@ -8,31 +9,25 @@ namespace coil_design {
 
 namespace {
 
-const FrameSpec kFrame{
-    "Edit44",
-    "100",
-    "BitBtn3",
-    "Edit3",
-    "Label12", // inductance from turns
-    "Edit45",
-    "300",
-    "BitBtn14",
-    "Edit4",
-    "Label13", // turns from inductance
-    FrameSpec::DerivedDiameter,
-    "Label19",
-    "Label38",
-    "Label39",
-    nullptr,
-    1,
-};
+// The copper weight in grams keeps one decimal on this page.
+constexpr int kWeightDecimals = 1;
 
 } // namespace
 
 SolenoidPage::SolenoidPage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SolenoidPage>()) {
   ui->setupUi(this);
-  frame_ = ui->coilFrame;
-  frame_->Setup(kFrame);
+  frame_ = std::make_unique<CoilFrame>(CoilFrameWidgets{.turnsField = ui->Edit44,
+                                                        .inductanceButton = ui->BitBtn3,
+                                                        .inductanceResult = ui->Edit3,
+                                                        .inductanceMarker = ui->Label12,
+                                                        .targetField = ui->Edit45,
+                                                        .turnsButton = ui->BitBtn14,
+                                                        .turnsResult = ui->Edit4,
+                                                        .turnsMarker = ui->Label13,
+                                                        .lengthLine = ui->Label19,
+                                                        .diameterLine = ui->Label38,
+                                                        .weightLine = ui->Label39},
+                                       kWeightDecimals);
   frame_->Connect([this] { BitBtn3Click(); }, [this] { BitBtn14Click(); });
   ShowPicture(ui->Image1, QStringLiteral(":/coil_design/solenoid.svg"));
 
@@ -41,8 +36,7 @@ SolenoidPage::SolenoidPage(QWidget* parent) : QWidget(parent), ui(std::make_uniq
   // whose results the wire group shows last.
   for (QLineEdit* field : {ui->Edit40, ui->Edit41, ui->Edit42, ui->Edit43})
     kit::EnterCalculatesByMode(
-        field, frame_->Marker(CoilFrame::Turns), frame_->Marker(CoilFrame::Inductance),
-        [this] { BitBtn3Click(); }, [this] { BitBtn14Click(); });
+        field, ui->Label13, ui->Label12, [this] { BitBtn3Click(); }, [this] { BitBtn14Click(); });
 }
 
 SolenoidPage::~SolenoidPage() = default;
@@ -59,7 +53,7 @@ SolenoidInputs SolenoidPage::Dimensions() const {
 
 void SolenoidPage::BitBtn3Click() {
   const SolenoidInputs in = Dimensions();
-  const Real turns = kit::Read(frame_->TurnsField());
+  const Real turns = kit::Read(ui->Edit44);
   if (!frame_->Start(CoilFrame::Inductance, [&] { return SolenoidInductanceRejected(in, turns); }))
     return;
   const SolenoidInductance result = SolenoidInductanceOf(in, turns);
@@ -70,7 +64,7 @@ void SolenoidPage::BitBtn3Click() {
 
 void SolenoidPage::BitBtn14Click() {
   const SolenoidInputs in = Dimensions();
-  const Real target = kit::Read(frame_->TargetField());
+  const Real target = kit::Read(ui->Edit45);
   if (!frame_->Start(CoilFrame::Turns, [&] { return SolenoidTurnsRejected(in, target); }))
     return;
   const SolenoidTurns result = SolenoidTurnsOf(in, target);

@@ -29,7 +29,7 @@ private:
   SolenoidInputs Dimensions() const;
 
   std::unique_ptr<Ui::SolenoidPage> ui;
-  CoilFrame* frame_;
+  std::unique_ptr<CoilFrame> frame_;
 };
 
 } // namespace coil_design

@@ -1,6 +1,7 @@
 #include "coil_design/square_page.h"
 
 #include "coil_design/coil_frame.h"
+#include "coil_design/picture.h"
 #include "core/kit/kit.h"
 #include "ui_square_page.h"
 
@@ -8,31 +9,25 @@ namespace coil_design {
 
 namespace {
 
-const FrameSpec kFrame{
-    "Edit50",
-    "13",
-    "BitBtn8",
-    "Edit11",
-    "Label17", // inductance from turns
-    "Edit51",
-    "360",
-    "BitBtn15",
-    "Edit12",
-    "Label64", // turns from inductance
-    FrameSpec::DerivedDiameter,
-    "Label65",
-    "Label71",
-    "Label72",
-    nullptr,
-    1,
-};
+// The copper weight in grams keeps one decimal on this page.
+constexpr int kWeightDecimals = 1;
 
 } // namespace
 
 SquarePage::SquarePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::SquarePage>()) {
   ui->setupUi(this);
-  frame_ = ui->coilFrame;
-  frame_->Setup(kFrame);
+  frame_ = std::make_unique<CoilFrame>(CoilFrameWidgets{.turnsField = ui->Edit50,
+                                                        .inductanceButton = ui->BitBtn8,
+                                                        .inductanceResult = ui->Edit11,
+                                                        .inductanceMarker = ui->Label17,
+                                                        .targetField = ui->Edit51,
+                                                        .turnsButton = ui->BitBtn15,
+                                                        .turnsResult = ui->Edit12,
+                                                        .turnsMarker = ui->Label64,
+                                                        .lengthLine = ui->Label65,
+                                                        .diameterLine = ui->Label71,
+                                                        .weightLine = ui->Label72},
+                                       kWeightDecimals);
   frame_->Connect([this] { BitBtn8Click(); }, [this] { BitBtn15Click(); });
   ShowPicture(ui->Image3, QStringLiteral(":/coil_design/square.svg"));
   kit::Numeric({ui->Edit46, ui->Edit133, ui->Edit47, ui->Edit48, ui->Edit49});
@@ -53,7 +48,7 @@ SquareInputs SquarePage::Dimensions() const {
 
 void SquarePage::BitBtn8Click() {
   const SquareInputs in = Dimensions();
-  const Real turns = kit::Read(frame_->TurnsField());
+  const Real turns = kit::Read(ui->Edit50);
   if (!frame_->Start(CoilFrame::Inductance, [&] { return SquareInductanceRejected(in, turns); }))
     return;
   frame_->WriteResult(CoilFrame::Inductance, InductanceText(SquareInductance(in, turns)));
@@ -62,7 +57,7 @@ void SquarePage::BitBtn8Click() {
 
 void SquarePage::BitBtn15Click() {
   const SquareInputs in = Dimensions();
-  const Real target = kit::Read(frame_->TargetField());
+  const Real target = kit::Read(ui->Edit51);
   if (!frame_->Start(CoilFrame::Turns, [&] { return SquareTurnsRejected(in, target); }))
     return;
   const SquareTurns result = SquareTurnsOf(in, target);

@@ -30,7 +30,7 @@ private:
   SquareInputs Dimensions() const;
 
   std::unique_ptr<Ui::SquarePage> ui;
-  CoilFrame* frame_;
+  std::unique_ptr<CoilFrame> frame_;
 };
 
 } // namespace coil_design

@@ -9,6 +9,7 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTimer>
+#include <memory>
 
 #include "coil_design/coil_wire.h"
 #include "coil_design/loop_page.h"
@@ -52,6 +53,19 @@ QString Texts(const QWidget* page, std::initializer_list<const char*> names) {
   return texts.join(QLatin1Char('|'));
 }
 
+// The title of the group a control sits in.
+QString GroupOf(const QWidget* page, const QString& name) {
+  return qobject_cast<const QGroupBox*>(Find<QWidget>(page, name)->parentWidget())->title();
+}
+
+std::unique_ptr<QWidget> MakePage(const QString& kind) {
+  if (kind == QLatin1String("solenoid"))
+    return std::make_unique<coil_design::SolenoidPage>();
+  if (kind == QLatin1String("square"))
+    return std::make_unique<coil_design::SquarePage>();
+  return std::make_unique<coil_design::LoopPage>();
+}
+
 } // namespace
 
 class CoilPagesTest : public QObject {
@@ -59,6 +73,49 @@ class CoilPagesTest : public QObject {
 
 private slots:
   void initTestCase() { QApplication::setFont(kit::ProgramFont(12)); }
+
+  // ---- the frame on every page ----------------------------------------------
+
+  // Each page's form holds its own frame controls: every one in its group,
+  // the results read-only and empty, the markers hidden, bold and 20 px.
+  void frameControls_data() {
+    QTest::addColumn<QString>("kind");
+    // turns field, button, result, marker; target field, button, result, marker
+    QTest::addColumn<QStringList>("groups");
+    QTest::addColumn<QStringList>("wire"); // the length and weight lines
+    QTest::newRow("solenoid") << "solenoid" << QStringList{"Edit44", "BitBtn3",  "Edit3", "Label12",
+                                                           "Edit45", "BitBtn14", "Edit4", "Label13"}
+                              << QStringList{"Label19", "Label39"};
+    QTest::newRow("square") << "square" << QStringList{"Edit50", "BitBtn8",  "Edit11", "Label17",
+                                                       "Edit51", "BitBtn15", "Edit12", "Label64"}
+                            << QStringList{"Label65", "Label72"};
+    QTest::newRow("loop") << "loop" << QStringList{"Edit55", "BitBtn11", "Edit17", "Label129",
+                                                   "Edit56", "BitBtn18", "Edit20", "Label130"}
+                          << QStringList{"Label131", "Label144"};
+  }
+
+  void frameControls() {
+    QFETCH(QString, kind);
+    QFETCH(QStringList, groups);
+    QFETCH(QStringList, wire);
+    const std::unique_ptr<QWidget> page = MakePage(kind);
+    const QStringList titles{QStringLiteral("インダクタンス計算"), QStringLiteral("巻数の計算")};
+    for (int calc = 0; calc < 2; ++calc) {
+      const QStringList names = groups.mid(calc * 4, 4);
+      for (int i = 0; i < 3; ++i)
+        QCOMPARE(GroupOf(page.get(), names[i]), titles[calc]);
+      QCOMPARE(Find<QPushButton>(page.get(), names[1])->text(), QStringLiteral("計算"));
+      QVERIFY(Find<QLineEdit>(page.get(), names[2])->isReadOnly());
+      QVERIFY(Find<QLineEdit>(page.get(), names[2])->text().isEmpty());
+      auto* marker = Find<QLabel>(page.get(), names[3]);
+      QCOMPARE(marker->text(), QStringLiteral("▼"));
+      QVERIFY(marker->isHidden());
+      QVERIFY(marker->font().bold());
+      QCOMPARE(marker->font().pixelSize(), 20);
+    }
+    for (const QString& line : wire)
+      QCOMPARE(GroupOf(page.get(), line), QStringLiteral("必要な線材( UEW, PEW )"));
+  }
 
   // ---- the solenoid page ---------------------------------------------------
 

@@ -1,0 +1,12 @@
+#pragma once
+// The picture on the left of every coil page.
+#include <QString>
+
+class QLabel;
+
+namespace coil_design {
+
+// Draws an SVG picture from the resources into a label, scaled to fit.
+void ShowPicture(QLabel* label, const QString& resource);
+
+} // namespace coil_design
