@@ -60,11 +60,12 @@ bool CoilFrame::Start(Calc calc, const std::function<bool()>& rejected, const QS
   Marker(calc == Inductance ? Turns : Inductance)->hide();
   if (rejected()) {
     Marker(calc)->hide();
-    kit::Blank(Result(calc));
-    if (message.isEmpty())
-      kit::ZeroInputError(Result(calc));
-    else
+    if (message.isEmpty()) {
+      kit::RejectZeroInput(Result(calc));
+    } else {
+      kit::Blank(Result(calc));
       kit::ErrorDialog(Result(calc), message);
+    }
     return false;
   }
   Marker(calc)->show();

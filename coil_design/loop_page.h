@@ -5,11 +5,11 @@
 
 #include "coil_design/loop_coil.h"
 
+namespace coil_design {
+
 namespace Ui {
 class LoopPage;
 }
-
-namespace coil_design {
 
 class CoilFrame;
 

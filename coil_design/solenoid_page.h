@@ -5,11 +5,11 @@
 
 #include "coil_design/solenoid.h"
 
+namespace coil_design {
+
 namespace Ui {
 class SolenoidPage;
 }
-
-namespace coil_design {
 
 class CoilFrame;
 

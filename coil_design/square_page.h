@@ -6,11 +6,11 @@
 
 #include "coil_design/square_coil.h"
 
+namespace coil_design {
+
 namespace Ui {
 class SquarePage;
 }
-
-namespace coil_design {
 
 class CoilFrame;
 

@@ -358,19 +358,11 @@ private slots:
     coil_design::SolenoidPage page;
     Choose(&page, "RadioButton4");
     Type(&page, "Edit45", "100000000");
-    QString title;
-    QString text;
-    QTimer::singleShot(0, [&] {
-      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-      QVERIFY(box);
-      title = box->windowTitle();
-      text = box->text();
-      QCOMPARE(box->icon(), QMessageBox::Critical);
-      box->button(QMessageBox::Ok)->click();
-    });
-    Click(&page, "BitBtn14");
-    QCOMPARE(title, QStringLiteral("エラー"));
-    QCOMPARE(text, kOutOfRange);
+    const auto shown = kit::testing::CloseRealBoxes([&] { Click(&page, "BitBtn14"); });
+    QCOMPARE(shown.size(), 1);
+    QCOMPARE(shown[0].title, QStringLiteral("エラー"));
+    QCOMPARE(shown[0].text, kOutOfRange);
+    QCOMPARE(shown[0].icon, int(QMessageBox::Critical));
   }
 
   // ---- the square page ------------------------------------------------------
