@@ -17,4 +17,13 @@ Shortening NormaliseShortening(std::string_view factorText, bool enabled) {
   return {false, k};
 }
 
+std::optional<Real> ShorteningAsTyped(std::string_view factorText, bool enabled) {
+  if (!enabled)
+    return std::nullopt;
+  const Real k = quelm::ReadNumberStrict(factorText);
+  if (k == 0)
+    return std::nullopt;
+  return k;
+}
+
 } // namespace antenna

@@ -28,4 +28,10 @@ struct Shortening {
 // only while the box is checked. A factor of 0 is never applied.
 Shortening NormaliseShortening(std::string_view factorText, bool enabled);
 
+// The factor as the short-wire calculation reads it, without normalising the
+// panel: nothing while the box is unchecked; while it is checked, the text
+// converted without the empty test (an empty text is a conversion error too)
+// and applied unless it is 0. The box is never cleared here.
+std::optional<Real> ShorteningAsTyped(std::string_view factorText, bool enabled);
+
 } // namespace antenna

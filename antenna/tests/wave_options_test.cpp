@@ -59,5 +59,31 @@ TEST(ShorteningRule, ABadTextIsAConversionErrorEvenWhenDisabled) {
   }
 }
 
+// The short-wire calculation reads the factor without normalising the panel.
+struct AsTypedRow {
+  const char* name;
+  const char* text;
+  bool enabled;
+  std::optional<Real> factor;
+};
+void PrintTo(const AsTypedRow& row, std::ostream* os) { *os << row.name; }
+
+class ShorteningAsTypedTest : public ::testing::TestWithParam<AsTypedRow> {};
+
+TEST_P(ShorteningAsTypedTest, Factor) {
+  EXPECT_EQ(ShorteningAsTyped(GetParam().text, GetParam().enabled), GetParam().factor);
+}
+
+// clang-format off
+INSTANTIATE_TEST_SUITE_P(Cases, ShorteningAsTypedTest, ::testing::Values(
+  AsTypedRow{"Enabled", "0.95", true, 0.95L},
+  AsTypedRow{"Disabled", "0.95", false, std::nullopt},
+  AsTypedRow{"DisabledTextIsNotRead", "1.2.3", false, std::nullopt},
+  AsTypedRow{"DisabledEmpty", "", false, std::nullopt},
+  AsTypedRow{"ZeroIsNotApplied", "0", true, std::nullopt},
+  AsTypedRow{"LonePointIsZero", ".", true, std::nullopt}
+), [](const auto& info) { return std::string(info.param.name); });
+// clang-format on
+
 } // namespace
 } // namespace antenna
