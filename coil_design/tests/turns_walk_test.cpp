@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "coil_design/solenoid.h"
+#include "coil_design/spider_coil.h"
 #include "coil_design/square_coil.h"
 #include "core/errors.h"
 #include "core/format.h"
@@ -260,6 +261,47 @@ INSTANTIATE_TEST_SUITE_P(Coils, SquareSearchTest,
                                            // a small former whose coil grows longer than its side
                                            SquareSweep{"LongCoil", {8, 12, 15, 1.2L, 1, false}},
                                            SquareSweep{"FerriteThinWire", {20, 20, 15, 0.07L, 400, false}}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+struct SpiderSweep {
+  const char* name;
+  SpiderInputs in;
+};
+
+class SpiderSearchTest : public ::testing::TestWithParam<SpiderSweep> {};
+
+// As the square's: one pass over the counts in tenths up to the bound. The
+// search's count is shown, and its wire summed, to the tenth.
+TEST_P(SpiderSearchTest, MatchesTheStepByStepWalk) {
+  const SpiderInputs in = GetParam().in;
+  std::vector<Real> counts;
+  std::vector<Real> microhenries;
+  for (Real n = 0.1L; n <= kMaxSearchTurns; n += 0.1L) {
+    counts.push_back(n);
+    microhenries.push_back(SpiderInductance(in, n));
+  }
+  std::vector<Real> picked;
+  for (const std::size_t k : {0UL, 1UL, 9UL, 199UL, 700UL, 12345UL, 99997UL, 99998UL, 99999UL})
+    picked.push_back(microhenries[k]);
+  picked.push_back(1e-9L);
+  picked.push_back(1e30L);
+  for (const Real target : TargetsAround(picked)) {
+    std::size_t k = 0;
+    while (k < microhenries.size() && target >= microhenries[k])
+      ++k;
+    const SpiderTurns searched = SpiderTurnsOf(in, target);
+    ASSERT_EQ(searched.inRange, k < microhenries.size()) << quelm::FormatGeneral(target) << " μH";
+    if (searched.inRange) {
+      EXPECT_EQ(SpiderTurnsText(searched.turns), SpiderTurnsText(counts[k]))
+          << quelm::FormatGeneral(target) << " μH";
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Coils, SpiderSearchTest,
+                         ::testing::Values(SpiderSweep{"Default", {30, 72, 0.5L, 1, false}},
+                                           SpiderSweep{"WideThinWire", {10, 200, 0.1L, 1, false}},
+                                           SpiderSweep{"ThickWireCore", {50, 60, 1.2L, 7.5L, false}}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
