@@ -13,6 +13,9 @@ using quelm::Real;
 // π and 3π at the full 64-bit mantissa.
 inline constexpr Real kPi = 3.141592653589793238462643383279502884L;
 inline constexpr Real kThreePi = 9.424777960769379716L;
+// 2π as the literal 6.283185307179586477, which the spiral's and the ring
+// core's formulas divide by.
+inline constexpr Real kTwoPi = 6.283185307179586477L;
 // The vacuum permeability μ0 = 4π·10⁻⁷ H/m is formed as this factor times π.
 inline constexpr Real kMu0OverPi = 4e-7L;
 // Density of copper in g/cm³.

@@ -40,9 +40,6 @@ constexpr Real kFlatBelow = 7.7L;
 constexpr Real kFlatFrom = 0.925L;
 constexpr Real kFlatAbove = 50;
 
-// 2π rounded to the 64-bit mantissa.
-constexpr Real kTwoPi = 6.283185307179586477L;
-
 struct Radii {
   Real a; // outer, metres
   Real b; // inner, metres
