@@ -13,6 +13,9 @@ using quelm::Real;
 // π and 3π at the full 64-bit mantissa.
 inline constexpr Real kPi = 3.141592653589793238462643383279502884L;
 inline constexpr Real kThreePi = 9.424777960769379716L;
+// 2π as the literal 6.283185307179586477, which the spiral's and the ring
+// core's formulas divide by.
+inline constexpr Real kTwoPi = 6.283185307179586477L;
 // The vacuum permeability μ0 = 4π·10⁻⁷ H/m is formed as this factor times π.
 inline constexpr Real kMu0OverPi = 4e-7L;
 // Density of copper in g/cm³.
@@ -38,6 +41,18 @@ inline constexpr int kMaxSearchTurns = 10000;
 inline constexpr std::string_view kTurnsOutOfRange =
     "巻数が計算できる範囲（10000 巻まで）を超えるため、計算できません。\n"
     "正しい値を入力してください。";
+
+// The own error dialog of the spider and spiral pages, for an inner
+// diameter or radius not below the outer one or a zero input.
+inline constexpr std::string_view kRadiiRejected = "外半径と内半径に矛盾がある、または　\r\n"
+                                                   "0 の入力値があるため、計算できません。\r\n"
+                                                   "正しい値を入力してください。";
+
+// The flat coils' wire is summed turn by turn, each turn at its own radius.
+// Up to this many turns the sum is taken one turn at a time; beyond (a count
+// only a huge target or a typed count reaches) it is taken in closed form,
+// which a long run of single additions could not match anyway.
+inline constexpr long long kTurnByTurnSum = 100000;
 
 // A turns count as "100.18 巻", rounded to two decimals. The searches step
 // in hundredths of a turn, so their counts show two decimals as they are; the

@@ -1,8 +1,13 @@
 #include "coil_design/solenoid.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <optional>
 
+#include "coil_design/turns_walk.h"
 #include "core/checked.h"
 #include "core/format.h"
 
@@ -15,6 +20,11 @@ using quelm::RoundDecimals;
 namespace {
 
 constexpr int kNagaokaTerms = 10000;
+
+// The step-by-step turns search evaluates at most this many coils before it
+// gives up: the first phase's thousand steps to the turns bound and some tens
+// for the rest, with room to spare for a coefficient that grows unevenly.
+constexpr std::int64_t kSearchBudget = kMaxSearchTurns / 10 + 200;
 
 // cₙ² for n = 1 … 10000, with c₀ = 1 and cₙ = cₙ₋₁·(2n − 1)/(2n). They do not
 // depend on the coil, so they are formed once; each is the same number the
@@ -106,47 +116,64 @@ bool SolenoidTurnsRejected(const SolenoidInputs& in, Real targetMicrohenries) {
 }
 
 SolenoidTurns SolenoidTurnsSearch(Real r, Real wireMm, Real mu, Real targetHenries) {
+  // Four phases, each stepping first, then evaluating, then testing: +10
+  // while L ≤ target (up to the turns bound), −1 while L ≥ target, +0.1 while
+  // L ≤ target, −0.01 while L ≥ target. Each phase is walked by FirstStop,
+  // which asks for the inductance only at the counts that decide where the
+  // step-by-step walk would stop, so a coil near the bound costs some
+  // fifty coefficients instead of a thousand.
   SolenoidTurns out;
-  Real t = 0;
-  Real inductance = 0;
-  // Every phase first steps, then evaluates, then tests. Phase 1 stops at
-  // the turns bound. The inductance grows with the turns, so phases 2 to 4
-  // take about ten steps each; the step budget only guards against a
-  // coefficient so coarse that it does not.
-  int budget = kMaxSearchTurns / 10 + 200;
-  const auto at = [&](Real turns) {
-    if (--budget < 0)
-      return false;
+  const auto inductance = [&](Real turns) {
     const Real l = Check(wireMm * turns) / 1000;
     out.coefficient = NagaokaCoefficient(r, l);
-    inductance = Inductance(out.coefficient, mu, r, turns, l);
-    return true;
+    return Inductance(out.coefficient, mu, r, turns, l);
   };
+  const std::function<bool(Real)> notAbove = [&](Real t) { return inductance(t) <= targetHenries; };
+  const std::function<bool(Real)> notBelow = [&](Real t) { return inductance(t) >= targetHenries; };
   const auto outOfRange = [&] {
     out.inRange = false;
     return out;
   };
-  do {
-    t += 10;
-    if (t > kMaxSearchTurns || !at(t))
-      return outOfRange();
-  } while (inductance <= targetHenries);
-  do {
-    t -= 1;
-    if (!at(t))
-      return outOfRange();
-  } while (inductance >= targetHenries);
-  do {
-    t += 0.1L;
-    if (!at(t))
-      return outOfRange();
-  } while (inductance <= targetHenries);
-  do {
-    t -= 0.01L;
-    if (!at(t))
-      return outOfRange();
-  } while (inductance >= targetHenries);
-  out.turns = t;
+
+  constexpr std::int64_t kTens = kMaxSearchTurns / 10;
+  const std::int64_t tens = FirstStop(0, 10, kTens, notAbove);
+  if (tens > kTens)
+    return outOfRange();
+  const Real t1 = SteppedValue(0, 10, tens);
+
+  // The inductance grows with the turns, so phases 2 to 4 take about ten
+  // steps each. The step-by-step walk gives up after kSearchBudget coils in
+  // all; `left` counts what it would still allow. Each phase is first looked
+  // through only as far as it can reach for a growing inductance (`room`),
+  // so that no count at or below zero is asked for unless the walk gets
+  // there.
+  std::int64_t left = kSearchBudget - tens;
+  const auto phase = [&](Real from, Real step, std::int64_t room,
+                         const std::function<bool(Real)>& keepGoing) -> std::optional<Real> {
+    const std::int64_t near = std::min(room, left);
+    std::int64_t k = FirstStop(from, step, near, keepGoing);
+    if (k > near && near < left)
+      k = near + FirstStop(SteppedValue(from, step, near), step, left - near, keepGoing);
+    if (k > left)
+      return std::nullopt;
+    left -= k;
+    return SteppedValue(from, step, k);
+  };
+  // Whole turns down from t1 to 1; the next step reaches a coil of no length,
+  // whose coefficient divides by zero.
+  const auto t2 = phase(t1, -1, static_cast<std::int64_t>(t1) - 1, notBelow);
+  if (!t2)
+    return outOfRange();
+  // Tenths up to just past t1, where the inductance is above the target.
+  const auto t3 = phase(*t2, 0.1L, static_cast<std::int64_t>(t1 - *t2) * 10 + 1, notAbove);
+  if (!t3)
+    return outOfRange();
+  // Hundredths down to just below t2, where it is below the target.
+  const auto t4 = phase(*t3, -0.01L, static_cast<std::int64_t>((*t3 - *t2) * 100) + 2, notBelow);
+  if (!t4)
+    return outOfRange();
+  out.turns = *t4;
+  inductance(out.turns); // the coefficient of the coil found
   return out;
 }
 

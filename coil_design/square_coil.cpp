@@ -1,5 +1,8 @@
 #include "coil_design/square_coil.h"
 
+#include <cstdint>
+
+#include "coil_design/turns_walk.h"
 #include "core/checked.h"
 #include "core/format.h"
 
@@ -21,6 +24,9 @@ Real SquareCoilFactor(Real s, Real l) {
 Real SquareSide(const SquareInputs& in) { return quelm::Sqrt(Check(in.sideA * in.sideB)) / 1000; }
 
 namespace {
+
+// The search's step, in turns.
+constexpr Real kSquareStep = 0.01L;
 
 Real CoilLength(const SquareInputs& in, Real turns) {
   return in.byLength ? in.length / 1000 : Check(in.wire * turns) / 1000;
@@ -64,17 +70,18 @@ SquareTurns SquareTurnsOf(const SquareInputs& in, Real targetMicrohenries) {
     out.turns = Div(quelm::Sqrt(Div(Check(target * l), denominator)), s);
     return out;
   }
-  // The inductance grows without bound with N, so the search ends; the
-  // bound keeps a huge target (or a tiny permeability) from taking minutes.
-  Real n = 0;
-  do {
-    n += 0.01L;
-    if (n > kMaxSearchTurns) {
-      out.inRange = false;
-      return out;
-    }
-  } while (target >= Inductance(in, s, n, Check(in.wire * n) / 1000));
-  out.turns = n;
+  // The inductance grows without bound with N, so the walk in hundredths of
+  // a turn ends; it stops at the turns bound, and FirstStop finds its end
+  // without evaluating every step.
+  static const std::int64_t kLast = StepsUpTo(kSquareStep, kMaxSearchTurns);
+  const std::int64_t k = FirstStop(0, kSquareStep, kLast, [&](Real n) {
+    return target >= Inductance(in, s, n, Check(in.wire * n) / 1000);
+  });
+  if (k > kLast) {
+    out.inRange = false;
+    return out;
+  }
+  out.turns = SteppedValue(0, kSquareStep, k);
   return out;
 }
 
