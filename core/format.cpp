@@ -213,7 +213,7 @@ std::string FormatEngineering(double x, int a, EngRounding rounding, std::string
   // Zero takes the negative branch; it still prints without a sign.
   const int sign = x <= 0 ? -1 : 1;
   const double c = x <= 0 ? -x : x;
-  const Real C = c;
+  const Real C = static_cast<Real>(c);
   // Each scaled value is held in double, and the tests compare that double,
   // so that 0.001 (the double just above it) reads as 1000μ, not 1m.
   const auto up = [C](int p) { return static_cast<double>(C * Pow10(p)); };
@@ -255,7 +255,7 @@ std::string FormatEngineering(double x, int a, EngRounding rounding, std::string
     value = static_cast<double>(RoundDecimals(static_cast<Real>(value), n));
   }
 
-  std::string text = FormatGeneral(value);
+  std::string text = FormatGeneral(static_cast<Real>(value));
   text += prefix;
   text += unit;
   return text;
