@@ -1,13 +1,18 @@
 // The window: its page tree, start state, navigation, hot spots and links.
+#include <QAccessible>
 #include <QApplication>
+#include <QComboBox>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMap>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidget>
 #include <QTest>
 #include <QUrl>
 #include <QWheelEvent>
@@ -309,6 +314,47 @@ private slots:
         twice << it.key();
     }
     QVERIFY2(twice.isEmpty(), qPrintable(twice.join(", ")));
+  }
+
+  // A screen reader speaks every field, list, memo and grid by a name of its
+  // own: its caption, and no two controls of one page share a name.
+  void everyFieldHasItsOwnAccessibleName() {
+    QMap<QWidget*, QMap<QString, QStringList>> byPage;
+    QStringList missing;
+    const auto inputs = form->findChildren<QWidget*>();
+    for (QWidget* w : inputs) {
+      const bool input = qobject_cast<QLineEdit*>(w) || qobject_cast<QComboBox*>(w) ||
+                         qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTableWidget*>(w);
+      if (!input || qobject_cast<QComboBox*>(w->parentWidget()))
+        continue; // an editable list's own line edit speaks through the list
+      // The given name, else what the accessibility layer derives (a buddy
+      // label, or the group's title). On Linux a list's spoken name is its
+      // current item, so a list must carry a name of its own.
+      QString name = w->accessibleName().trimmed();
+      if (name.isEmpty() && !qobject_cast<QComboBox*>(w)) {
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        name = face ? face->text(QAccessible::Name).trimmed() : QString();
+      }
+      if (name.isEmpty()) {
+        missing << w->objectName();
+        continue;
+      }
+      // The leaf page the control sits on: the nearest page of a tab control.
+      QWidget* page = w;
+      while (page &&
+             !(page->parentWidget() && qobject_cast<QTabWidget*>(page->parentWidget()->parentWidget())))
+        page = page->parentWidget();
+      byPage[page][name] << w->objectName();
+    }
+    QStringList shared;
+    for (auto page = byPage.cbegin(); page != byPage.cend(); ++page) {
+      for (auto name = page->cbegin(); name != page->cend(); ++name) {
+        if (name->size() > 1)
+          shared << page.key()->objectName() + ": \"" + name.key() + "\" " + name->join(',');
+      }
+    }
+    QVERIFY2(missing.isEmpty() && shared.isEmpty(),
+             qPrintable("no name: " + missing.join(',') + "\nshared:\n" + shared.join('\n')));
   }
 
   void exitClosesTheWindow() {
