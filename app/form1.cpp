@@ -11,6 +11,7 @@
 #include "app/home_page.h"
 #include "coil_design/loop_page.h"
 #include "coil_design/solenoid_page.h"
+#include "coil_design/spider_page.h"
 #include "coil_design/square_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
@@ -136,7 +137,7 @@ void TForm1::BuildPageTree() {
   AddPage(PageControl3, "TabSheet8", "ソレノイド(円筒)", new coil_design::SolenoidPage);
   AddPage(PageControl3, "TabSheet9", "スクエア(角柱)", new coil_design::SquarePage);
   AddPage(PageControl3, "TabSheet15", "ループ（方形）", new coil_design::LoopPage);
-  AddPage(PageControl3, "TabSheet34", "スパイダー(蜘蛛)");
+  AddPage(PageControl3, "TabSheet34", "スパイダー(蜘蛛)", new coil_design::SpiderPage);
   AddPage(PageControl3, "TabSheet10", "スパイラル(渦巻)");
   QWidget* TabSheet11 = AddPage(PageControl3, "TabSheet11", "トロイダル(環状)");
   // The toroid page holds the core catalogue.
