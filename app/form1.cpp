@@ -12,6 +12,7 @@
 #include "coil_design/loop_page.h"
 #include "coil_design/solenoid_page.h"
 #include "coil_design/spider_page.h"
+#include "coil_design/spiral_page.h"
 #include "coil_design/square_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
@@ -138,7 +139,7 @@ void TForm1::BuildPageTree() {
   AddPage(PageControl3, "TabSheet9", "スクエア(角柱)", new coil_design::SquarePage);
   AddPage(PageControl3, "TabSheet15", "ループ（方形）", new coil_design::LoopPage);
   AddPage(PageControl3, "TabSheet34", "スパイダー(蜘蛛)", new coil_design::SpiderPage);
-  AddPage(PageControl3, "TabSheet10", "スパイラル(渦巻)");
+  AddPage(PageControl3, "TabSheet10", "スパイラル(渦巻)", new coil_design::SpiralPage);
   QWidget* TabSheet11 = AddPage(PageControl3, "TabSheet11", "トロイダル(環状)");
   // The toroid page holds the core catalogue.
   QTabWidget* PageControl2 = SubControl(TabSheet11, "PageControl2", {24, 12, 283, 202}, 12);
