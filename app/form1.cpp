@@ -11,7 +11,10 @@
 #include "app/home_page.h"
 #include "coil_design/loop_page.h"
 #include "coil_design/solenoid_page.h"
+#include "coil_design/spider_page.h"
+#include "coil_design/spiral_page.h"
 #include "coil_design/square_page.h"
+#include "coil_design/toroid_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
 #include "tuning/range_page.h"
@@ -136,16 +139,9 @@ void TForm1::BuildPageTree() {
   AddPage(PageControl3, "TabSheet8", "ソレノイド(円筒)", new coil_design::SolenoidPage);
   AddPage(PageControl3, "TabSheet9", "スクエア(角柱)", new coil_design::SquarePage);
   AddPage(PageControl3, "TabSheet15", "ループ（方形）", new coil_design::LoopPage);
-  AddPage(PageControl3, "TabSheet34", "スパイダー(蜘蛛)");
-  AddPage(PageControl3, "TabSheet10", "スパイラル(渦巻)");
-  QWidget* TabSheet11 = AddPage(PageControl3, "TabSheet11", "トロイダル(環状)");
-  // The toroid page holds the core catalogue.
-  QTabWidget* PageControl2 = SubControl(TabSheet11, "PageControl2", {24, 12, 283, 202}, 12);
-  AddPage(PageControl2, "s2", " ＃２");
-  AddPage(PageControl2, "s6", " ＃６");
-  AddPage(PageControl2, "s43", "＃４３");
-  AddPage(PageControl2, "s61", "＃６１");
-  AddPage(PageControl2, "TabSheet7", "一般");
+  AddPage(PageControl3, "TabSheet34", "スパイダー(蜘蛛)", new coil_design::SpiderPage);
+  AddPage(PageControl3, "TabSheet10", "スパイラル(渦巻)", new coil_design::SpiralPage);
+  AddPage(PageControl3, "TabSheet11", "トロイダル(環状)", new coil_design::ToroidPage); // with PageControl2
 
   // 5 コイル評価
   QTabWidget* PageControl5 = SubControl(TabSheet16, "PageControl5", {15, 8, 678, 465}, 15);

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QString>
 #include <QtGlobal>
 
 #include "core/format.h"
@@ -52,19 +53,25 @@ QLabel* CoilFrame::Marker(Calc calc) const {
   return calc == Inductance ? w_.inductanceMarker : w_.turnsMarker;
 }
 
-bool CoilFrame::Start(Calc calc, const std::function<bool()>& rejected) {
-  return Start(calc, rejected, QString());
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-bool CoilFrame::Start(Calc calc, const std::function<bool()>& rejected, const QString& message) {
+} // namespace
+
+bool CoilFrame::Start(Calc calc, const std::function<bool()>& rejected) { return Start(calc, rejected, {}); }
+
+bool CoilFrame::Start(Calc calc, const std::function<bool()>& rejected, std::string_view message) {
   Marker(calc == Inductance ? Turns : Inductance)->hide();
   if (rejected()) {
     Marker(calc)->hide();
-    if (message.isEmpty()) {
+    if (message.empty()) {
       kit::RejectZeroInput(Result(calc));
     } else {
       kit::Blank(Result(calc));
-      kit::ErrorDialog(Result(calc), message);
+      kit::ErrorDialog(Result(calc), FromUtf8(message));
     }
     return false;
   }
@@ -74,8 +81,10 @@ bool CoilFrame::Start(Calc calc, const std::function<bool()>& rejected, const QS
 
 void CoilFrame::Abandon(Calc calc, std::string_view message) {
   Marker(calc)->hide();
-  kit::ErrorDialog(Result(calc), QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+  kit::ErrorDialog(Result(calc), FromUtf8(message));
 }
+
+bool CoilFrame::Shows(Calc calc) const { return !Marker(calc)->isHidden(); }
 
 void CoilFrame::WriteResult(Calc calc, const std::string& text) { kit::Write(Result(calc), text); }
 

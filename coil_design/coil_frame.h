@@ -15,7 +15,6 @@
 //   3. WriteResult(), then the wire group (WriteWire() or WriteWireLength()).
 // So at most one marker is visible, and the visible one names the
 // calculation whose results the wire group shows.
-#include <QString>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -75,14 +74,19 @@ public:
   void SetDiameterChange(kit::Handler handler);
 
   // Step 2 of the protocol with ZeroInputError, or with the page's own
-  // message. `rejected` runs after the other marker is hidden. Returns true
-  // when the calculation goes on (the own marker then shows).
+  // message (its text exactly as given, line breaks included). `rejected`
+  // runs after the other marker is hidden. Returns true when the
+  // calculation goes on (the own marker then shows).
   bool Start(Calc calc, const std::function<bool()>& rejected);
-  bool Start(Calc calc, const std::function<bool()>& rejected, const QString& message);
+  bool Start(Calc calc, const std::function<bool()>& rejected, std::string_view message);
   // A calculation that found its answer out of range after Start(): the own
   // marker is hidden again and the message shown; no field changes, so the
   // wire group and both results keep their texts.
   void Abandon(Calc calc, std::string_view message);
+
+  // Whether the calculation's marker shows: it was the last calculation to
+  // pass its checks, so the wire group is its own.
+  bool Shows(Calc calc) const;
 
   void WriteResult(Calc calc, const std::string& text);
   // Derived form: the length, diameter (with its suffix) and weight lines.

@@ -1,12 +1,15 @@
 // The coil pages as a user drives them: the frame's markers, Enter by mode,
-// the dialogs and the re-weighting of the loop page.
+// the dialogs, the re-weighting, the spiral's pictures and the toroid's
+// core tabs.
 #include <QApplication>
+#include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -14,7 +17,11 @@
 #include "coil_design/coil_wire.h"
 #include "coil_design/loop_page.h"
 #include "coil_design/solenoid_page.h"
+#include "coil_design/spider_page.h"
+#include "coil_design/spiral_page.h"
 #include "coil_design/square_page.h"
+#include "coil_design/toroid_cores.h"
+#include "coil_design/toroid_page.h"
 #include "core/kit/font.h"
 #include "core/kit/testing.h"
 
@@ -63,7 +70,26 @@ std::unique_ptr<QWidget> MakePage(const QString& kind) {
     return std::make_unique<coil_design::SolenoidPage>();
   if (kind == QLatin1String("square"))
     return std::make_unique<coil_design::SquarePage>();
+  if (kind == QLatin1String("spider"))
+    return std::make_unique<coil_design::SpiderPage>();
+  if (kind == QLatin1String("spiral"))
+    return std::make_unique<coil_design::SpiralPage>();
+  if (kind == QLatin1String("toroid"))
+    return std::make_unique<coil_design::ToroidPage>();
   return std::make_unique<coil_design::LoopPage>();
+}
+
+// The spider's and the spiral's own dialog, and the toroid's for its general
+// core: three lines joined by CR LF, the first ending in an ideographic space.
+const QString kRadiiText = QStringLiteral("外半径と内半径に矛盾がある、または　\r\n"
+                                          "0 の入力値があるため、計算できません。\r\n"
+                                          "正しい値を入力してください。");
+const QString kCoreText = QStringLiteral("コアの内径と外径に矛盾がある、または　\r\n"
+                                         "0 の入力値があるため、計算できません。\r\n"
+                                         "正しい値を入力してください。");
+
+void ShowCoreTab(const QWidget* page, int index) {
+  Find<QTabWidget>(page, "PageControl2")->setCurrentIndex(index);
 }
 
 } // namespace
@@ -92,6 +118,15 @@ private slots:
     QTest::newRow("loop") << "loop" << QStringList{"Edit55", "BitBtn11", "Edit17", "Label129",
                                                    "Edit56", "BitBtn18", "Edit20", "Label130"}
                           << QStringList{"Label131", "Label144"};
+    QTest::newRow("spider") << "spider" << QStringList{"Edit155", "BitBtn44", "Edit154", "Label364",
+                                                       "Edit157", "BitBtn45", "Edit156", "Label365"}
+                            << QStringList{"Label361", "Label362", "Label363"};
+    QTest::newRow("spiral") << "spiral" << QStringList{"Edit61", "BitBtn10", "Edit13", "Label77",
+                                                       "Edit62", "BitBtn16", "Edit14", "Label111"}
+                            << QStringList{"Label115", "Label118", "Edit63"};
+    QTest::newRow("toroid") << "toroid" << QStringList{"Edit69", "BitBtn9",  "Edit15", "Label127",
+                                                       "Edit70", "BitBtn17", "Edit16", "Label128"}
+                            << QStringList{"Label83", "Label96", "Edit71", "Label46"};
   }
 
   void frameControls() {
@@ -115,6 +150,25 @@ private slots:
     }
     for (const QString& line : wire)
       QCOMPARE(GroupOf(page.get(), line), QStringLiteral("必要な線材( UEW, PEW )"));
+  }
+
+  // Every field and list of the new pages has a name of its own for a
+  // screen reader: the name given in the form, or else its caption label.
+  void accessibleNames() {
+    for (const char* kind : {"spider", "spiral", "toroid"}) {
+      const std::unique_ptr<QWidget> page = MakePage(kind);
+      QStringList names;
+      for (QWidget* w : page->findChildren<QWidget*>()) {
+        if (!qobject_cast<QLineEdit*>(w) && !qobject_cast<QComboBox*>(w))
+          continue;
+        QString name = w->accessibleName();
+        for (const QLabel* label : w->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+          name += name.isEmpty() && label->buddy() == w ? label->text() : QString();
+        QVERIFY2(!name.isEmpty() && !name.contains(QLatin1Char('<')) && !names.contains(name),
+                 qPrintable(kind + (":" + w->objectName())));
+        names << name;
+      }
+    }
   }
 
   // ---- the solenoid page ---------------------------------------------------
@@ -533,6 +587,267 @@ private slots:
     for (const char* field : {"Edit52", "Edit53", "Edit54", "Edit57"})
       Enter(&page, field); // no Enter action
     QCOMPARE(sink.dialogs.size(), 1);
+  }
+
+  // ---- the spider page ------------------------------------------------------
+
+  void spiderCalculations_data() {
+    QTest::addColumn<bool>("wireGiven");
+    QTest::addColumn<QString>("turns");
+    QTest::newRow("outer b") << false << "70.8 巻|長さ ： 11.7008 m|線径 ： 0.49 mm|重量 ： 19.75 g";
+    QTest::newRow("wire Φ") << true << "70.8 巻|長さ ： 11.758 m|線径 ： 0.5 mm|重量 ： 20.66 g";
+  }
+
+  // The dimension fields swallow Enter and run nothing.
+  void spiderCalculations() {
+    QFETCH(bool, wireGiven);
+    QFETCH(QString, turns);
+    RecordingSink sink;
+    coil_design::SpiderPage page;
+    if (wireGiven)
+      Choose(&page, "RadioButton8");
+    Enter(&page, "Edit155");
+    QCOMPARE(Texts(&page, {"Edit154", "Label361", "Label362", "Label363"}),
+             QStringLiteral("292.99 μH|長さ ： 11.2815 m|線径 ： 0.5 mm|重量 ： 19.83 g"));
+    Enter(&page, "Edit157");
+    for (const char* field : {"Edit124", "Edit151", "Edit152", "Edit153"})
+      Enter(&page, field);
+    QCOMPARE(Texts(&page, {"Edit156", "Label361", "Label362", "Label363"}), turns);
+    QVERIFY(!Shown(&page, "Label364"));
+    QVERIFY(Shown(&page, "Label365"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  // The page's own dialog: equal diameters, or μs = 0 for the turns search
+  // with Φ given, which could never reach the target. A search beyond its
+  // bound shows its own dialog and blanks nothing.
+  void spiderRejections_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("dialog");
+    QTest::addColumn<QString>("turns"); // Edit156 afterwards
+    QTest::newRow("equal diameters") << "Edit151"
+                                     << "30" << kRadiiText << " ";
+    QTest::newRow("μs 0") << "Edit153"
+                          << "0" << kRadiiText << " ";
+    QTest::newRow("beyond the bound") << "Edit157"
+                                      << "1000000000000" << kOutOfRange << "70.8 巻";
+  }
+
+  void spiderRejections() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, dialog);
+    QFETCH(QString, turns);
+    RecordingSink sink;
+    coil_design::SpiderPage page;
+    Choose(&page, "RadioButton8");
+    Click(&page, "BitBtn45");
+    Type(&page, field.toLatin1().constData(), text);
+    Click(&page, "BitBtn45");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Error);
+    QCOMPARE(sink.dialogs[0].text, dialog);
+    QCOMPARE(Texts(&page, {"Edit156", "Label361"}), turns + "|長さ ： 11.758 m");
+    QVERIFY(!Shown(&page, "Label365"));
+  }
+
+  // ---- the spiral page ------------------------------------------------------
+
+  void spiralCalculations_data() {
+    QTest::addColumn<bool>("circular");
+    QTest::addColumn<QString>("inductance");
+    QTest::addColumn<QString>("turns");
+    QTest::newRow("方形") << false << "301.74 μH|長さ ： 34.22 m|重量 ： 60.14 g|34.22"
+                          << "16.95 巻|長さ ： 34.2 m|重量 ： 60.1 g|34.2";
+    QTest::newRow("円形") << true << "335.15 μH|長さ ： 38.01 m|重量 ： 66.8 g|38.01"
+                          << "16.08 巻|長さ ： 37.56 m|重量 ： 66.01 g|37.56";
+  }
+
+  void spiralCalculations() {
+    QFETCH(bool, circular);
+    QFETCH(QString, inductance);
+    QFETCH(QString, turns);
+    RecordingSink sink;
+    coil_design::SpiralPage page;
+    if (circular)
+      Choose(&page, "RadioButton2");
+    Enter(&page, "Edit61");
+    QCOMPARE(Texts(&page, {"Edit13", "Label115", "Label118", "Label119"}), inductance);
+    Enter(&page, "Edit62");
+    QCOMPARE(Texts(&page, {"Edit14", "Label115", "Label118", "Label119"}), turns);
+    Type(&page, "Edit58", "290");
+    Click(&page, "BitBtn10");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].text, kRadiiText);
+  }
+
+  // The circular spiral's picture lies over the square one and shows only
+  // while "円形" is picked; a pick recalculates nothing.
+  void spiralPictures() {
+    coil_design::SpiralPage page;
+    auto* square = Find<QLabel>(&page, "Image5");
+    auto* circle = Find<QLabel>(&page, "Image6");
+    QCOMPARE(circle->geometry(), square->geometry());
+    QVERIFY(page.children().indexOf(circle) > page.children().indexOf(square));
+    QVERIFY(circle->autoFillBackground());
+    QVERIFY(circle->isHidden() && !square->isHidden());
+    for (const char* radio : {"RadioButton2", "RadioButton2", "RadioButton1", "RadioButton2"})
+      Choose(&page, radio);
+    QVERIFY(!circle->isHidden());
+    Choose(&page, "RadioButton1");
+    QVERIFY(circle->isHidden());
+    QCOMPARE(Texts(&page, {"Edit13", "Edit14", "Label115"}), QStringLiteral("||長さ ："));
+  }
+
+  // Edit63 re-weighs the length kept in the hidden Label119, also before any
+  // calculation; the length line and the markers stay.
+  void spiralReweighs() {
+    RecordingSink sink;
+    coil_design::SpiralPage page;
+    QVERIFY(Find<QLabel>(&page, "Label119")->isHidden());
+    Type(&page, "Edit63", "0.8");
+    QCOMPARE(Text(&page, "Label118"), QStringLiteral("重量 ： 0 g"));
+    Click(&page, "BitBtn10");
+    Type(&page, "Edit63", "0.8");
+    QCOMPARE(Texts(&page, {"Label115", "Label118"}), QStringLiteral("長さ ： 34.22 m|重量 ： 153.95 g"));
+    QVERIFY(Shown(&page, "Label77") && !Shown(&page, "Label111"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  // ---- the toroid page ------------------------------------------------------
+
+  // The page owns the catalogue's tabs (their names and captions are the
+  // page tree's test), in one row; each material tab lists the catalogue's
+  // sizes and shows the chosen one's labels.
+  void toroidCoreTabs() {
+    coil_design::ToroidPage page;
+    auto* tabs = Find<QTabWidget>(&page, "PageControl2");
+    QCOMPARE(tabs->geometry(), QRect(24, 12, 283, 202));
+    QVERIFY(tabs->tabBar()->sizeHint().width() <= tabs->width());
+    QCOMPARE(tabs->currentIndex(), 0);
+    const char* const lists[] = {"ComboBox_S2", "ComboBox_S6", "ComboBox_S43", "ComboBox_S61"};
+    for (int m = 0; m < 4; ++m) {
+      auto* sizes = Find<QComboBox>(tabs->widget(m), lists[m]);
+      QVERIFY(!sizes->isEditable());
+      QStringList fromForm, fromTable;
+      for (int i = 0; i < sizes->count(); ++i)
+        fromForm << sizes->itemText(i);
+      for (const auto& row : coil_design::ToroidCoreTable(static_cast<coil_design::ToroidMaterial>(m)))
+        fromTable << QString::fromUtf8(row.item.data(), static_cast<qsizetype>(row.item.size()));
+      QCOMPARE(fromForm, fromTable);
+    }
+    QCOMPARE(Texts(&page, {"Label149", "Label150", "Label168", "Label169"}),
+             QStringLiteral(
+                 "ＡL値 ： 12|寸法 ： a＝50.8 b＝31.8 c＝14|ＡL値 ： 1160|寸法 ： a＝61 b＝35.55 c＝12.7"));
+    // a pick shows its own tab's labels and recalculates nothing; switching
+    // tabs changes no label
+    kit::testing::Pick(Find<QComboBox>(&page, "ComboBox_S6"), 3);
+    kit::testing::Pick(Find<QComboBox>(&page, "ComboBox_S61"), 5);
+    for (int tab : {1, 3, 0})
+      ShowCoreTab(&page, tab);
+    QCOMPARE(
+        Texts(&page, {"Label165", "Label166", "Label171", "Label172", "Label149", "Edit15"}),
+        QStringLiteral("ＡL値 ： 7|寸法 ： a＝23.9 b＝14.2 c＝7.92|ＡL値 ： 55|寸法 ： a＝9.5 b＝4.75 c＝3.3|"
+                       "ＡL値 ： 12|"));
+  }
+
+  // The core comes from the active tab: a catalogue size, or the fields of
+  // "一般", which a material tab does not even read.
+  void toroidCalculations_data() {
+    QTest::addColumn<int>("tab");
+    QTest::addColumn<QString>("inner"); // Edit65
+    QTest::addColumn<QString>("inductance");
+    QTest::addColumn<QString>("turns");
+    QTest::newRow("T-200 ＃２") << 0 << "1.2.3"
+                                << "30 μH|長さ ： 2.36 m|重量 ： 4.15 g|推定最大巻数 ： 約 169 巻"
+                                << "50 巻|長さ ： 2.36 m|重量 ： 4.15 g|推定最大巻数 ： 約 169 巻";
+    QTest::newRow("一般") << 4 << "2.25"
+                          << "7.05 mH|長さ ： 1.02 m|重量 ： 1.79 g|推定最大巻数 ： 約 9 巻"
+                          << "3.26 巻|長さ ： 0.07 m|重量 ： 0.12 g|推定最大巻数 ： 約 9 巻";
+  }
+
+  void toroidCalculations() {
+    QFETCH(int, tab);
+    QFETCH(QString, inner);
+    QFETCH(QString, inductance);
+    QFETCH(QString, turns);
+    RecordingSink sink;
+    coil_design::ToroidPage page;
+    ShowCoreTab(&page, tab);
+    Type(&page, "Edit65", inner);
+    Enter(&page, "Edit69");
+    QCOMPARE(Texts(&page, {"Edit15", "Label83", "Label96", "Label46"}), inductance);
+    Enter(&page, "Edit70");
+    QCOMPARE(Texts(&page, {"Edit16", "Label83", "Label96", "Label46"}), turns);
+    QVERIFY(!Shown(&page, "Label127") && Shown(&page, "Label128"));
+    QCOMPARE(sink.dialogs.size(), 0);
+  }
+
+  void toroidGeneralCoreRejected() {
+    RecordingSink sink;
+    coil_design::ToroidPage page;
+    Click(&page, "BitBtn9");
+    ShowCoreTab(&page, 4);
+    Type(&page, "Edit65", "7.5");
+    Click(&page, "BitBtn17");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Error);
+    QCOMPARE(sink.dialogs[0].text, kCoreText);
+    QCOMPARE(Texts(&page, {"Edit15", "Edit16", "Label83"}), QStringLiteral("30 μH| |長さ ： 2.36 m"));
+    QVERIFY(!Shown(&page, "Label127") && !Shown(&page, "Label128"));
+  }
+
+  // A fault stops the calculation after the lines written before it: no
+  // turns on a catalogue core after the result, no wire diameter after the
+  // length and the weight. Neither edit starts a calculation by itself.
+  void toroidFaultsAfterPartialWrites_data() {
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("written"); // the first of Edit15, Label83, Label96, Label46
+    QTest::newRow("no turns") << "Edit69"
+                              << "0"
+                              << "0 nH";
+    QTest::newRow("no wire diameter") << "Edit71"
+                                      << ""
+                                      << "30 μH|長さ ： 2.36 m|重量 ： 0 g";
+  }
+
+  void toroidFaultsAfterPartialWrites() {
+    QFETCH(QString, field);
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+    RecordingSink sink;
+    coil_design::ToroidPage page;
+    Type(&page, "Edit70", "1000");
+    Click(&page, "BitBtn17");
+    const QStringList before =
+        Texts(&page, {"Edit15", "Label83", "Label96", "Label46"}).split(QLatin1Char('|'));
+    Type(&page, field.toLatin1().constData(), text);
+    Click(&page, "BitBtn9");
+    QCOMPARE(sink.dialogs.size(), 1);
+    QCOMPARE(sink.dialogs[0].kind, Dialog::Application);
+    QCOMPARE(sink.dialogs[0].text, QStringLiteral("0 による浮動小数点数除算."));
+    const QStringList now = Texts(&page, {"Edit15", "Label83", "Label96", "Label46"}).split(QLatin1Char('|'));
+    const qsizetype count = written.count(QLatin1Char('|')) + 1;
+    QCOMPARE(now.mid(0, count).join(QLatin1Char('|')), written);
+    QCOMPARE(now.mid(count), before.mid(count));
+    QVERIFY(Shown(&page, "Label127"));
+  }
+
+  // A new wire diameter recalculates by the markers: the turns when neither
+  // shows, as just after start.
+  void toroidWireDiameterRecalculates() {
+    RecordingSink sink;
+    coil_design::ToroidPage page;
+    Type(&page, "Edit71", "0.6");
+    QCOMPARE(Texts(&page, {"Edit15", "Edit16", "Label96"}), QStringLiteral("|50 巻|重量 ： 5.97 g"));
+    QVERIFY(Shown(&page, "Label128"));
+    Click(&page, "BitBtn9");
+    Type(&page, "Edit71", "0.5");
+    QCOMPARE(Texts(&page, {"Edit15", "Label96"}), QStringLiteral("30 μH|重量 ： 4.15 g"));
+    QVERIFY(Shown(&page, "Label127") && !Shown(&page, "Label128"));
+    QCOMPARE(sink.dialogs.size(), 0);
   }
 };
 
