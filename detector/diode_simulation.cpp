@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 #include <utility>
 
 #include "core/checked.h"
@@ -180,31 +181,30 @@ Estimate DetectorInputConductance(double ro, double vc, double is, double vt) {
 Estimate LoadedInputAmplitude(double zo, double ro, double vi, double is, double vt) {
   if (zo == 0)
     return {vi, Ending::Settled, 0};
-  // G is evaluated only while Newton steps are left for its Idc; an
-  // evaluation that runs out of them, or whose Idc does not converge, ends
-  // the secant without a result.
+  // H(v), or none when no Newton steps are left for its Idc or its Idc
+  // does not converge, which ends the secant without a result.
   int newtonLeft = kMaxSecantNewtonSteps;
-  bool failed = false;
-  const auto h = [&](double v) {
-    if (newtonLeft <= 0) {
-      failed = true;
-      return 0.0; // double-literal: never used
-    }
+  const auto h = [&](double v) -> std::optional<double> {
+    if (newtonLeft <= 0)
+      return std::nullopt;
     const Estimate g = ConductanceOf(ro, v, is, vt, std::min(newtonLeft, kMaxIterationSteps));
     newtonLeft -= g.steps;
-    failed = !g.Converged();
+    if (!g.Converged())
+      return std::nullopt;
     return CheckD(v - DivD(vi, zo * g.value + 1));
   };
   double y0 = vi;
   double y1 = kSecantSecond * vi;
-  double h0 = h(y0);
-  if (failed)
+  const std::optional<double> first = h(y0);
+  if (!first)
     return {y0, Ending::NotConverged, 0};
+  double h0 = *first;
   RepeatWatch<std::pair<double, double>> watch({y0, y1});
   for (int step = 1; step <= kMaxIterationSteps; ++step) {
-    const double h1 = h(y1);
-    if (failed)
+    const std::optional<double> next = h(y1);
+    if (!next)
       return {y1, Ending::NotConverged, step};
+    const double h1 = *next;
     // Two estimates a few units of the last place apart may meet the same
     // H, which leaves the secant without a slope: the estimate stands.
     if (h1 == h0 && std::fabs(y1 - y0) <= kCirclingAgreement * std::fabs(y1))

@@ -5,9 +5,9 @@
 // same detector fed from a source with internal resistance, and the plain DC
 // circuit of a diode in series with a resistor.
 //
-// Every named value is held in double precision (expressions between them
-// are formed in extended precision and rounded when stored); a store that
-// overflows the double range is an overflow fault.
+// Every value is held, and computed, in double precision; a step that
+// overflows the double range or goes invalid is a fault (quelm::CalcError)
+// where it happens.
 #include <array>
 #include <functional>
 #include <string>
@@ -49,11 +49,13 @@ double BesselRatioI0I1(double x);
 // ---- Solvers ----
 
 // The most steps any iteration takes. An iteration that settles within this
-// many steps gives the same result as one without a limit.
+// many steps gives the same result as one without a limit (the secant for
+// Vc, whose every step solves for Idc again, within kMaxSecantNewtonSteps
+// too).
 inline constexpr int kMaxIterationSteps = 10000;
 // The most Newton steps the secant for Vc may spend on Idc in all its
-// evaluations of G together (about 15 each at ordinary inputs), so that it
-// finishes within a frame whatever it meets.
+// evaluations of G together (10 to 17 each at ordinary inputs), so that
+// the secant finishes within a frame whatever it meets.
 inline constexpr int kMaxSecantNewtonSteps = 200000;
 // Two estimates that differ by no more than this fraction of their size
 // agree as closely as double precision allows.
@@ -63,13 +65,14 @@ inline constexpr double kCirclingAgreement = 1e-12; // double-literal
 // 1e-14 A), finer than the spacing of doubles at large currents or
 // voltages, where the estimates end up circling the root a few units of the
 // last place apart and never settle. An iteration therefore also stops when
-// its state comes back (it would come back forever) or after
-// kMaxIterationSteps steps.
+// its state comes back (it would come back forever), after
+// kMaxIterationSteps steps, and (the secant) when two estimates meet the
+// same H and leave it without a slope.
 enum class Ending {
   Settled,      // two estimates closer than the tolerance
-  Circling,     // stopped without settling, the last two estimates agreeing
-                // within kCirclingAgreement: the estimate stands
-  NotConverged, // stopped at a step limit with the estimates still apart
+  Circling,     // stopped without settling, the estimates since the last
+                // check agreeing within kCirclingAgreement: the estimate stands
+  NotConverged, // stopped with the estimates still apart: no result
 };
 
 struct Estimate {

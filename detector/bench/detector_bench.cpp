@@ -63,6 +63,18 @@ DiodeInputs SlowestFound() {
   return in;
 }
 
+// An input found to use up kMaxSecantNewtonSteps (after about 8500 secant
+// steps of about 24 Newton steps each).
+DiodeInputs NewtonBudgetUsedUp() {
+  DiodeInputs in = Defaults();
+  in.is = DiodeValue(1.36151L, kSaturationCurrentUnits[3]);
+  in.vt = DiodeValue(5671.05L, detector::kThermalVoltageUnits[0]);
+  in.ro = DiodeValue(0.0226389L, kResistanceUnits[0]);
+  in.vi = DiodeValue(339.643L, kVoltageUnits[0]);
+  in.zo = DiodeValue(36.0059L, kResistanceUnits[0]);
+  return in;
+}
+
 void Run(benchmark::State& state, DiodeMode mode, const DiodeInputs& in) {
   for (auto _ : state) {
     int written = 0;
@@ -86,6 +98,8 @@ BENCHMARK_CAPTURE(Run, LoadedSourceSlowSettling, DiodeMode::LoadedSource, FarSou
 BENCHMARK_CAPTURE(Run, LoadedSourceStepLimit, DiodeMode::LoadedSource, FarSource(100000))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, LoadedSourceSlowestFound, DiodeMode::LoadedSource, SlowestFound())
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Run, LoadedSourceNewtonBudget, DiodeMode::LoadedSource, NewtonBudgetUsedUp())
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, SeriesCircuitDefaults, DiodeMode::SeriesCircuit, Defaults())
     ->Unit(benchmark::kMicrosecond);

@@ -343,7 +343,16 @@ INSTANTIATE_TEST_SUITE_P(Iterations, NoConvergenceTest, ::testing::Values(
                      in.ro = DiodeValue(0.0249054L, kResistanceUnits[0]);
                      in.vi = DiodeValue(244.305L, kVoltageUnits[0]);
                      in.zo = DiodeValue(342.066L, kResistanceUnits[0]); },
-                   1000}
+                   1000},
+  // Its evaluations of G use up kMaxSecantNewtonSteps (about 24 Newton
+  // steps each for Idc) before the step limit.
+  NoConvergenceRow{"NewtonBudget", [](DiodeInputs& in) {
+                     in.is = DiodeValue(1.36151L, kSaturationCurrentUnits[3]);
+                     in.vt = DiodeValue(5671.05L, kThermalVoltageUnits[0]);
+                     in.ro = DiodeValue(0.0226389L, kResistanceUnits[0]);
+                     in.vi = DiodeValue(339.643L, kVoltageUnits[0]);
+                     in.zo = DiodeValue(36.0059L, kResistanceUnits[0]); },
+                   9000}
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
