@@ -14,7 +14,7 @@ namespace quelm {
 struct UnitFactor {
   enum Op { Multiply, Divide };
   Op op;
-  int power; // the factor is 10^power, power >= 0
+  int power; // the factor is 10^power (a negative power: the number 1/10^-power)
 
   // Applies the factor to v, checking for overflow.
   Real Apply(Real v) const { return Check(op == Multiply ? v * Pow10(power) : v / Pow10(power)); }

@@ -1,7 +1,7 @@
 // The diode detector simulation: Bessel series against references, the
 // modes' memo lines, refusals and faults, and the iterations that cannot
-// settle on their tolerances. Expected lines are the Part's own examples or
-// worked out independently in arbitrary precision.
+// settle on their tolerances. Expected lines are the page's documented
+// examples or worked out independently in arbitrary precision.
 #include <gtest/gtest.h>
 
 #include <cmath>
