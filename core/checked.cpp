@@ -26,6 +26,25 @@ double CheckD(double x) {
   return x;
 }
 
+double DivD(double a, double b) {
+  CheckD(a);
+  CheckD(b);
+  if (b == 0)
+    Fault(a == 0 ? FaultKind::InvalidOperation : FaultKind::DivisionByZero);
+  return CheckD(a / b);
+}
+
+double LnD(double x) {
+  CheckD(x);
+  if (x < 0)
+    Fault(FaultKind::InvalidOperation);
+  if (x == 0)
+    Fault(FaultKind::DivisionByZero);
+  return std::log(x);
+}
+
+double ExpD(double x) { return CheckD(std::exp(CheckD(x))); }
+
 Real Div(Real a, Real b) {
   Check(a);
   Check(b);

@@ -13,6 +13,12 @@ namespace quelm {
 Real Check(Real x);
 double CheckD(double x);
 
+// The same checks for calculations held in double precision, computed in
+// double arithmetic.
+double DivD(double a, double b); // b == 0: 0/0 invalid, else division by zero
+double LnD(double x);            // x < 0: invalid; x == 0: division by zero
+double ExpD(double x);           // overflow checked
+
 Real Div(Real a, Real b); // b == 0: 0/0 invalid, else division by zero
 Real Sqrt(Real x);        // x < 0: invalid
 Real Ln(Real x);          // x < 0: invalid; x == 0: division by zero

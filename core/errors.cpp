@@ -8,6 +8,8 @@ std::string RawMessageOf(FaultKind kind, const std::string& text) {
   switch (kind) {
   case FaultKind::Conversion:
     return "'" + text + "' は浮動小数点数ではありません";
+  case FaultKind::WholeConversion:
+    return "'" + text + "' は整数ではありません";
   case FaultKind::InvalidOperation:
     return "不正な浮動小数点数演算命令";
   case FaultKind::DivisionByZero:

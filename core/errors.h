@@ -9,6 +9,7 @@ namespace quelm {
 
 enum class FaultKind {
   Conversion,       // a text that is not a number
+  WholeConversion,  // a text that is not a whole number
   InvalidOperation, // sqrt or log of a negative, 0/0, rounding beyond 64 bits
   DivisionByZero,   // x/0 with x != 0, log of zero
   Overflow,         // a result beyond the extended range

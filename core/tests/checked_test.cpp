@@ -50,6 +50,13 @@ INSTANTIATE_TEST_SUITE_P(
         FaultCase{"LnNegative", [] { quelm::Ln(-2); }, FaultKind::InvalidOperation, kInvalid},
         FaultCase{"Log10Zero", [] { quelm::Log10(0); }, FaultKind::DivisionByZero, kByZero},
         FaultCase{"ExpOverflow", [] { quelm::Exp(20000); }, FaultKind::Overflow, kOverflow},
+        // Double precision: the same faults at the double range.
+        FaultCase{"DivDByZero", [] { quelm::DivD(1, 0); }, FaultKind::DivisionByZero, kByZero},
+        FaultCase{"DivDZeroOverZero", [] { quelm::DivD(0, 0); }, FaultKind::InvalidOperation, kInvalid},
+        FaultCase{"DivDOverflow", [] { quelm::DivD(1e300, 1e-300); }, FaultKind::Overflow, kOverflow},
+        FaultCase{"LnDZero", [] { quelm::LnD(0); }, FaultKind::DivisionByZero, kByZero},
+        FaultCase{"LnDNegative", [] { quelm::LnD(-2); }, FaultKind::InvalidOperation, kInvalid},
+        FaultCase{"ExpDOverflow", [] { quelm::ExpD(710); }, FaultKind::Overflow, kOverflow},
         FaultCase{"ProductOverflow", [] { quelm::Check(kMax * 2); }, FaultKind::Overflow, kOverflow},
         // A later zero factor does not hide an overflow of an earlier step.
         FaultCase{"ProductOverflowBeforeZero", [] { quelm::Product(kMax, 2, 0); }, FaultKind::Overflow,
@@ -79,6 +86,7 @@ TEST(Messages, GetAClosingPointOnlyAfterACharacterAboveThePoint) {
   EXPECT_EQ(quelm::WithClosingPoint("a "), "a ");
   EXPECT_EQ(quelm::WithClosingPoint("計算"), "計算.");
   EXPECT_EQ(quelm::CalcError(FaultKind::Conversion, "").Message(), "'' は浮動小数点数ではありません.");
+  EXPECT_EQ(quelm::CalcError(FaultKind::WholeConversion, "1x").Message(), "'1x' は整数ではありません.");
 }
 
 TEST(Pow10, IsExactWhereTheSignificandHoldsIt) {
