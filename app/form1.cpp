@@ -15,6 +15,11 @@
 #include "coil_design/spiral_page.h"
 #include "coil_design/square_page.h"
 #include "coil_design/toroid_page.h"
+#include "coil_eval/awg_page.h"
+#include "coil_eval/distributed_capacitance_page.h"
+#include "coil_eval/operating_characteristics_page.h"
+#include "coil_eval/series_resonance_page.h"
+#include "coil_eval/skin_effect_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
 #include "tuning/range_page.h"
@@ -145,11 +150,11 @@ void TForm1::BuildPageTree() {
 
   // 5 コイル評価
   QTabWidget* PageControl5 = SubControl(TabSheet16, "PageControl5", {15, 8, 678, 465}, 15);
-  AddPage(PageControl5, "TabSheet17", " 直列共振法 ");
-  AddPage(PageControl5, "TabSheet18", " 動作特性法 ");
-  AddPage(PageControl5, "TabSheet6", " 分布容量 ");
-  AddPage(PageControl5, "TabSheet28", " Ｑ／表皮効果 ");
-  AddPage(PageControl5, "TabSheet33", " ＡＷＧ ");
+  AddPage(PageControl5, "TabSheet17", " 直列共振法 ", new coil_eval::SeriesResonancePage);
+  AddPage(PageControl5, "TabSheet18", " 動作特性法 ", new coil_eval::OperatingCharacteristicsPage);
+  AddPage(PageControl5, "TabSheet6", " 分布容量 ", new coil_eval::DistributedCapacitancePage);
+  AddPage(PageControl5, "TabSheet28", " Ｑ／表皮効果 ", new coil_eval::SkinEffectPage);
+  AddPage(PageControl5, "TabSheet33", " ＡＷＧ ", new coil_eval::AwgPage);
 
   // 6 検波・出力回路
   QTabWidget* PageControl6 = SubControl(TabSheet4, "PageControl6", {15, 8, 678, 465}, 12);

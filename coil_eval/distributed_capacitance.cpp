@@ -27,33 +27,27 @@ std::string FaradsText(Real cd) {
   return quelm::FormatRounded(Check(cd * 1000000000000), 2) + " pF";
 }
 
-bool TwoResonancesRejected(Measured fA, Measured cA, Measured fB, Measured cB) {
-  return Product(fA.Converted(), fB.Converted(), cA.Converted(), cB.Converted()) == 0;
-}
+bool TwoResonancesRejected(Real fA, Real cA, Real fB, Real cB) { return Product(fA, fB, cA, cB) == 0; }
 
-std::string TwoResonancesText(Measured fA, Measured cA, Measured fB, Measured cB) {
-  const Real n2 = Square(Div(fB.Converted(), fA.Converted()));
-  const Real cd = Div(Check(cA.Converted() - Check(n2 * cB.Converted())), n2 - 1);
+std::string TwoResonancesText(Real fA, Real cA, Real fB, Real cB) {
+  const Real n2 = Square(Div(fB, fA));
+  const Real cd = Div(Check(cA - Check(n2 * cB)), n2 - 1);
   return FaradsText(cd);
 }
 
-bool SelfResonanceAndCapacitorRejected(Measured f0, Real c, Measured f) {
-  return Product(f0.Converted(), f.Converted(), c) == 0;
-}
+bool SelfResonanceAndCapacitorRejected(Real f0, Real c, Real f) { return Product(f0, f, c) == 0; }
 
-std::string SelfResonanceAndCapacitorText(Measured f0, Real c, Measured f, std::string_view unit) {
-  const Real f2 = Square(f.Converted());
-  const Real cd = Div(Check(f2 * c), Check(Square(f0.Converted()) - f2));
+std::string SelfResonanceAndCapacitorText(Real f0, Real c, Real f, std::string_view unit) {
+  const Real f2 = Square(f);
+  const Real cd = Div(Check(f2 * c), Check(Square(f0) - f2));
   return quelm::FormatRounded(cd, 2) + std::string(unit);
 }
 
-bool SelfResonanceAndInductanceRejected(Measured f0, Measured l) {
-  return Product(l.Converted(), f0.Converted()) == 0;
-}
+bool SelfResonanceAndInductanceRejected(Real f0, Real l) { return Product(l, f0) == 0; }
 
-std::string SelfResonanceAndInductanceText(Measured f0, Measured l) {
-  const Real omega = Check(kTwoPi * f0.Converted());
-  return FaradsText(Div(1, Check(Square(omega) * l.Converted())));
+std::string SelfResonanceAndInductanceText(Real f0, Real l) {
+  const Real omega = Check(kTwoPi * f0);
+  return FaradsText(Div(1, Check(Square(omega) * l)));
 }
 
 } // namespace coil_eval

@@ -4,6 +4,8 @@
 // on the self-resonance f0 = 1/(2π·√(L·Cd)) with none. Each method brings its
 // inputs into its own units, and those differ on purpose: the first two work
 // in kilohertz, the third in hertz; the second leaves C in its typed unit.
+// The functions take the values already brought into those units by the
+// tables below.
 #include <array>
 #include <string>
 #include <string_view>
@@ -15,14 +17,6 @@ namespace coil_eval {
 
 using quelm::Real;
 
-// A value as typed with the factor of its list's selected item.
-struct Measured {
-  Real value = 0;
-  quelm::UnitFactor unit = quelm::One();
-
-  Real Converted() const { return unit.Apply(value); }
-};
-
 // Frequencies in kilohertz (methods 1 and 2): Hz, kHz, MHz, GHz.
 inline constexpr std::array<quelm::UnitFactor, 4> kKilohertzUnits = {quelm::Over(3), quelm::One(),
                                                                      quelm::Times(3), quelm::Times(6)};
@@ -33,7 +27,8 @@ inline constexpr std::array<quelm::UnitFactor, 4> kHertzUnits = {quelm::One(), q
                                                                  quelm::Times(6), quelm::Times(9)};
 // Inductances in henries (method 3): mH, μH.
 inline constexpr std::array<quelm::UnitFactor, 2> kHenryUnits = {quelm::Over(3), quelm::Over(6)};
-// Method 2 keeps C in its list's unit, which is the result's unit: pF, μF.
+// Method 2 keeps C as typed, in its list's unit, which is the result's unit:
+// pF, μF.
 inline constexpr std::array<std::string_view, 2> kCapacitanceUnitTexts = {" pF", " μF"};
 
 // A capacitance in farads with two decimals at most: in F from 0.001 up, else
@@ -42,18 +37,19 @@ std::string FaradsText(Real cd);
 
 // 1. Two resonances, A (the higher frequency) and B, each with its tuning
 // capacitance: n = fB/fA, Cd = (CA − n²·CB)/(n² − 1).
-bool TwoResonancesRejected(Measured fA, Measured cA, Measured fB, Measured cB); // fA·fB·CA·CB = 0
+// Frequencies in kHz, capacitances in F.
+bool TwoResonancesRejected(Real fA, Real cA, Real fB, Real cB); // fA·fB·CA·CB = 0
 // Equal frequencies fault: division by zero, or invalid when CA = CB too.
-std::string TwoResonancesText(Measured fA, Measured cA, Measured fB, Measured cB);
+std::string TwoResonancesText(Real fA, Real cA, Real fB, Real cB);
 
-// 2. The self-resonance f0 and a resonance f with a known C (as typed, in the
-// unit `unit` names): Cd = f²·C/(f0² − f²).
-bool SelfResonanceAndCapacitorRejected(Measured f0, Real c, Measured f); // f0·f·C = 0
+// 2. The self-resonance f0 and a resonance f (both in kHz) with a known C (as
+// typed, in the unit `unit` names): Cd = f²·C/(f0² − f²).
+bool SelfResonanceAndCapacitorRejected(Real f0, Real c, Real f); // f0·f·C = 0
 // f0 = f faults with a division by zero.
-std::string SelfResonanceAndCapacitorText(Measured f0, Real c, Measured f, std::string_view unit);
+std::string SelfResonanceAndCapacitorText(Real f0, Real c, Real f, std::string_view unit);
 
-// 3. The self-resonance f0 and the inductance L: Cd = 1/((2π·f0)²·L).
-bool SelfResonanceAndInductanceRejected(Measured f0, Measured l); // L·f0 = 0
-std::string SelfResonanceAndInductanceText(Measured f0, Measured l);
+// 3. The self-resonance f0 (Hz) and the inductance L (H): Cd = 1/((2π·f0)²·L).
+bool SelfResonanceAndInductanceRejected(Real f0, Real l); // L·f0 = 0
+std::string SelfResonanceAndInductanceText(Real f0, Real l);
 
 } // namespace coil_eval

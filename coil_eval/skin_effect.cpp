@@ -24,8 +24,8 @@ std::string Engineering(double x, const char* unit) {
 }
 
 // The shared inputs in base units, held in double precision.
-double Frequency(const SkinInputs& in) { return Stored(in.frequencyUnit.Apply(in.frequency)); }
-double Inductance(const SkinInputs& in) { return Stored(in.inductanceUnit.Apply(in.inductance)); }
+double Frequency(const SkinInputs& in) { return Stored(in.frequency); }
+double Inductance(const SkinInputs& in) { return Stored(in.inductance); }
 
 } // namespace
 

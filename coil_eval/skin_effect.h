@@ -21,12 +21,11 @@ inline constexpr std::array<quelm::UnitFactor, 4> kSkinFrequencyUnits = {quelm::
 // Inductance list: mH, μH, multiplied by 10⁻³ and 10⁻⁶ formed as powers of ten.
 inline constexpr std::array<quelm::UnitFactor, 2> kSkinInductanceUnits = {quelm::Times(-3), quelm::Times(-6)};
 
-// The page's fields as typed, with the two lists' factors.
+// The page's fields: frequency and inductance scaled by their lists, the rest
+// as typed.
 struct SkinInputs {
-  Real frequency = 0;
-  quelm::UnitFactor frequencyUnit = quelm::One();
-  Real inductance = 0;
-  quelm::UnitFactor inductanceUnit = quelm::One();
+  Real frequency = 0;   // f, Hz
+  Real inductance = 0;  // L, H
   Real resistance = 0;  // R for Q, Ω
   Real diameter = 0;    // d, mm
   Real length = 0;      // ℓ, m

@@ -15,8 +15,10 @@ namespace {
 
 using quelm::FaultKind;
 
-Measured KHz(Real v) { return {v, kKilohertzUnits[1]}; }
-Measured PF(Real v) { return {v, kFaradUnits[0]}; }
+// A value typed in a unit, brought into the method's units by its list.
+Real In(Real v, quelm::UnitFactor unit) { return unit.Apply(v); }
+Real KHz(Real v) { return In(v, kKilohertzUnits[1]); }
+Real PF(Real v) { return In(v, kFaradUnits[0]); }
 
 struct Row {
   const char* name;
@@ -33,16 +35,16 @@ TEST_P(CdTest, Text) { EXPECT_EQ(GetParam().text(), GetParam().expected); }
 INSTANTIATE_TEST_SUITE_P(DistributedCapacitance, CdTest, ::testing::Values(
   // (40 − 0.25·165)/(0.25 − 1) pF; then as 1.4 MHz, 0.00004 μF, 700000 Hz, 0.000165 μF.
   Row{"Two", [] { return TwoResonancesText(KHz(1400), PF(40), KHz(700), PF(165)); }, "1.67 pF"},
-  Row{"TwoOtherUnits", [] { return TwoResonancesText({1.4L, kKilohertzUnits[2]}, {0.00004L, kFaradUnits[1]},
-                                                     {700000, kKilohertzUnits[0]}, {0.000165L, kFaradUnits[1]}); },
+  Row{"TwoOtherUnits", [] { return TwoResonancesText(In(1.4L, kKilohertzUnits[2]), In(0.00004L, kFaradUnits[1]),
+                                                     In(700000, kKilohertzUnits[0]), In(0.000165L, kFaradUnits[1])); },
       "1.67 pF"},
   Row{"TwoNegative", [] { return TwoResonancesText(KHz(1400), PF(50), KHz(700), PF(165)); }, "-11.67 pF"},
   // 1000²·100/(10000² − 1000²) in the unit of C, which is not converted.
-  Row{"Self", [] { return SelfResonanceAndCapacitorText({10, kKilohertzUnits[2]}, 100, KHz(1000), " pF"); },
+  Row{"Self", [] { return SelfResonanceAndCapacitorText(In(10, kKilohertzUnits[2]), 100, KHz(1000), " pF"); },
       "1.01 pF"},
   Row{"SelfMicrofarads", [] { return SelfResonanceAndCapacitorText(KHz(10000), 100, KHz(1000), " μF"); }, "1.01 μF"},
   // 1/((2π·10⁷)²·250·10⁻⁶): this method works in Hz and H.
-  Row{"Inductance", [] { return SelfResonanceAndInductanceText({10000, kHertzUnits[1]}, {250, kHenryUnits[1]}); },
+  Row{"Inductance", [] { return SelfResonanceAndInductanceText(In(10000, kHertzUnits[1]), In(250, kHenryUnits[1])); },
       "1.01 pF"},
   // F from 1 mF up, μF from 1 nF up, two decimals: 1 to 5 nF read 0 μF.
   Row{"OneMillifarad", [] { return FaradsText(0.001L); }, "0 F"},
@@ -56,13 +58,11 @@ TEST(DistributedCapacitance, RejectionsAndFaults) {
   EXPECT_FALSE(TwoResonancesRejected(KHz(1400), PF(40), KHz(700), PF(165)));
   EXPECT_TRUE(TwoResonancesRejected(KHz(1400), PF(40), KHz(700), PF(0)));
   EXPECT_TRUE(SelfResonanceAndCapacitorRejected(KHz(10000), 0, KHz(1000)));
-  EXPECT_TRUE(SelfResonanceAndInductanceRejected({0, kHertzUnits[1]}, {250, kHenryUnits[1]}));
+  EXPECT_TRUE(SelfResonanceAndInductanceRejected(In(0, kHertzUnits[1]), In(250, kHenryUnits[1])));
   // Equal frequencies; 700000 Hz is 700 kHz exactly, and equal capacitances make it 0/0.
   EXPECT_EQ(FaultOf([] { TwoResonancesText(KHz(700), PF(40), KHz(700), PF(165)); }),
             FaultKind::DivisionByZero);
-  EXPECT_EQ(FaultOf([] {
-              TwoResonancesText(KHz(700), PF(40), {700000, kKilohertzUnits[0]}, PF(40));
-            }),
+  EXPECT_EQ(FaultOf([] { TwoResonancesText(KHz(700), PF(40), In(700000, kKilohertzUnits[0]), PF(40)); }),
             FaultKind::InvalidOperation);
   EXPECT_EQ(FaultOf([] { SelfResonanceAndCapacitorText(KHz(1000), 100, KHz(1000), " pF"); }),
             FaultKind::DivisionByZero);

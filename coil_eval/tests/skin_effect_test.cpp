@@ -16,7 +16,8 @@ namespace {
 using Lines = std::vector<std::pair<int, std::string>>;
 
 // 1000 kHz, 300 μH, 10 Ω, 0.5 mm, 30 m, 1.68·10⁻⁸ Ω·m.
-const SkinInputs kDefaults{1000, kSkinFrequencyUnits[1], 300, kSkinInductanceUnits[1], 10, 0.5L, 30, 1.68L};
+const SkinInputs kDefaults{
+    kSkinFrequencyUnits[1].Apply(1000), kSkinInductanceUnits[1].Apply(300), 10, 0.5L, 30, 1.68L};
 
 Lines LinesOf(const SkinInputs& in, Lines&& lines = {}) {
   FaultOf([&] {
@@ -27,9 +28,8 @@ Lines LinesOf(const SkinInputs& in, Lines&& lines = {}) {
 
 TEST(SkinEffect, Quality) {
   SkinInputs in = kDefaults;
-  EXPECT_EQ(QualityText(in), "188.5"); // 2π·10⁶·300·10⁻⁶/10 = 188.496
-  in.inductance = 0.3L;
-  in.inductanceUnit = kSkinInductanceUnits[0];
+  EXPECT_EQ(QualityText(in), "188.5");                 // 2π·10⁶·300·10⁻⁶/10 = 188.496
+  in.inductance = kSkinInductanceUnits[0].Apply(0.3L); // 0.3 mH
   EXPECT_EQ(QualityText(in), "188.5");
   in.frequency = 0;
   EXPECT_EQ(QualityText(in), "0");
@@ -46,7 +46,7 @@ TEST(SkinEffect, ResistanceLines) {
                                        {7, "誘導リアクタンスXL = 1.885kΩ"}}));
   // At 1 kHz δ is wider than the radius and the shell's area negative.
   SkinInputs in = kDefaults;
-  in.frequencyUnit = kSkinFrequencyUnits[0];
+  in.frequency = kSkinFrequencyUnits[0].Apply(1000);
   const Lines low = LinesOf(in);
   ASSERT_EQ(low.size(), 6U);
   EXPECT_EQ(low[1].second, "表皮深さδ = 2.063mm");

@@ -6,13 +6,21 @@
 #include <QCompleter>
 #include <QEvent>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPainter>
+#include <QPixmap>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QRadioButton>
+#include <QSvgRenderer>
+#include <QTableWidget>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <algorithm>
 #include <cmath>
 
@@ -366,7 +374,7 @@ Real Read(const QComboBox* editable) { return quelm::ReadNumber(editable->curren
 Real ReadStrict(const QLineEdit* field) { return quelm::ReadNumberStrict(field->text().toStdString()); }
 
 quelm::UnitFactor Factor(const QComboBox* list, std::span<const quelm::UnitFactor> table) {
-  return quelm::FactorAt(table, list->currentIndex());
+  return quelm::FactorAt(table, list ? list->currentIndex() : 0);
 }
 
 int SelectedIndex(const QComboBox* list, std::size_t count) {
@@ -404,6 +412,97 @@ void Blank(QLineEdit* field) { field->setText(QStringLiteral(" ")); }
 void RejectZeroInput(QLineEdit* result) {
   Blank(result);
   ZeroInputError(result);
+}
+
+void WriteLine(QPlainTextEdit* memo, int line, const std::string& utf8) {
+  QTextDocument* document = memo->document();
+  while (document->blockCount() <= line) {
+    QTextCursor end(document);
+    end.movePosition(QTextCursor::End);
+    end.insertBlock();
+  }
+  QTextCursor cursor(document->findBlockByNumber(line));
+  cursor.movePosition(QTextCursor::EndOfBlock, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  cursor.insertText(QString::fromStdString(utf8));
+}
+
+namespace {
+
+QString Text(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+QTableWidgetItem* ReadOnlyCell(const QString& text) {
+  auto* cell = new QTableWidgetItem(text);
+  cell->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+  return cell;
+}
+
+void HoldColumns(QTableWidget* grid, std::size_t count) {
+  if (static_cast<std::size_t>(grid->columnCount()) < count)
+    grid->setColumnCount(static_cast<int>(count));
+}
+
+} // namespace
+
+void SetColumnWidths(QTableWidget* grid, std::span<const int> widths) {
+  HoldColumns(grid, widths.size());
+  for (std::size_t i = 0; i < widths.size(); ++i) {
+    const int column = static_cast<int>(i);
+    grid->horizontalHeader()->setSectionResizeMode(column, QHeaderView::Fixed);
+    grid->setColumnWidth(column, widths[i]);
+  }
+}
+
+void SetHeader(QTableWidget* grid, std::initializer_list<std::string_view> cells) {
+  HoldColumns(grid, cells.size());
+  int column = 0;
+  for (std::string_view cell : cells)
+    grid->setHorizontalHeaderItem(column++, new QTableWidgetItem(Text(cell)));
+}
+
+void SetRow(QTableWidget* grid, int row, std::initializer_list<std::string_view> cells) {
+  HoldColumns(grid, cells.size());
+  if (grid->rowCount() <= row)
+    grid->setRowCount(row + 1);
+  int column = 0;
+  for (std::string_view cell : cells)
+    grid->setItem(row, column++, ReadOnlyCell(Text(cell)));
+}
+
+void ExchangeRows(QTableWidget* grid, int a, int b) {
+  for (int column = 0; column < grid->columnCount(); ++column) {
+    QTableWidgetItem* first = grid->item(a, column);
+    QTableWidgetItem* second = grid->item(b, column);
+    const QString firstText = first ? first->text() : QString();
+    const QString secondText = second ? second->text() : QString();
+    if (first)
+      first->setText(secondText);
+    else
+      grid->setItem(a, column, ReadOnlyCell(secondText));
+    if (second)
+      second->setText(firstText);
+    else
+      grid->setItem(b, column, ReadOnlyCell(firstText));
+  }
+}
+
+void ShowPicture(QLabel* label, const QString& svg) {
+  QSvgRenderer renderer(svg);
+  const qreal ratio = label->devicePixelRatioF();
+  QPixmap pixmap(label->size() * ratio);
+  pixmap.setDevicePixelRatio(ratio);
+  pixmap.fill(Qt::transparent);
+  QSizeF size = renderer.defaultSize();
+  size.scale(label->size(), Qt::KeepAspectRatio);
+  const QRectF target(QPointF((label->width() - size.width()) / 2, (label->height() - size.height()) / 2),
+                      size);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  renderer.render(&painter, target);
+  painter.end();
+  label->setPixmap(pixmap);
 }
 
 void FocusSelectAll(QLineEdit* field) {

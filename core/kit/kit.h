@@ -26,6 +26,8 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
+class QTableWidget;
 class QWidget;
 
 namespace kit {
@@ -118,7 +120,8 @@ Real Read(const QLineEdit* field);       // empty reads 0
 Real Read(const QComboBox* editable);    // the editable list's text
 Real ReadStrict(const QLineEdit* field); // empty is a conversion error
 
-// The factor of a unit list's selected item from the list's table.
+// The factor of a unit list's selected item from the list's table (no list
+// or an empty table: the value stays as it is).
 quelm::UnitFactor Factor(const QComboBox* list, std::span<const quelm::UnitFactor> table);
 // The row of a per-item table for a list's selected item (clamped to the
 // table, so a list with no selection gives the first row).
@@ -131,12 +134,13 @@ template <class T, std::size_t N> const T& Selected(const QComboBox* list, const
 Real ReadIn(const QLineEdit* field, const QComboBox* units, std::span<const quelm::UnitFactor> table);
 // Several fields in their units. Every text is read first, in the order
 // given, so a text that is no number stops the calculation at the first such
-// field before anything is scaled; then each value is scaled:
-//   const auto [f, l] = kit::ReadIn({{ui->Edit1, ui->ComboBox1, kFrequencyUnits}, {...}});
+// field before anything is scaled; then each value is scaled. A field given
+// without a list is taken as typed:
+//   const auto [f, l, r] = kit::ReadIn({{ui->Edit1, ui->ComboBox1, kFrequencyUnits}, {...}, {ui->Edit3}});
 struct InUnit {
   const QLineEdit* field;
-  const QComboBox* units;
-  std::span<const quelm::UnitFactor> table;
+  const QComboBox* units = nullptr;
+  std::span<const quelm::UnitFactor> table = {};
 };
 template <std::size_t N> std::array<Real, N> ReadIn(const InUnit (&fields)[N]) {
   std::array<Real, N> values{};
@@ -159,6 +163,25 @@ void Blank(QLineEdit* field);
 // A calculation refused for a zero (or empty) input: its result field is
 // blanked, then ZeroInputError is shown.
 void RejectZeroInput(QLineEdit* result);
+
+// A memo's line by its index: only that line changes (a line the memo does
+// not have yet is added, after empty ones). The text is one line, without a
+// line break.
+void WriteLine(QPlainTextEdit* memo, int line, const std::string& utf8);
+
+// A read-only string grid. Its columns get fixed widths; header and rows are
+// set cell by cell from display texts (the grid grows to hold them), each
+// cell selectable but not editable.
+void SetColumnWidths(QTableWidget* grid, std::span<const int> widths);
+void SetHeader(QTableWidget* grid, std::initializer_list<std::string_view> cells);
+void SetRow(QTableWidget* grid, int row, std::initializer_list<std::string_view> cells);
+// Exchanges the texts of two whole rows; the selection and the scroll
+// position stay where they were.
+void ExchangeRows(QTableWidget* grid, int a, int b);
+
+// An SVG picture (a resource or file path) drawn into a label, scaled to fit
+// and centred.
+void ShowPicture(QLabel* label, const QString& svg);
 
 // Focus with the whole text selected.
 void FocusSelectAll(QLineEdit* field);

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -48,6 +49,20 @@ QList<ShownBox> CloseRealBoxes(const std::function<void()>& action) {
 
 QString ZeroInputText() {
   return QStringLiteral("0 の入力値があるため、計算できません。\n正しい値を入力してください。");
+}
+
+QString SpokenName(const QWidget* control) {
+  if (!control->accessibleName().isEmpty())
+    return control->accessibleName();
+  // The toolkit looks for the label among the control's siblings.
+  const QWidget* parent = control->parentWidget();
+  if (!parent)
+    return {};
+  for (const QLabel* label : parent->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (label->buddy() == control)
+      return label->text();
+  }
+  return {};
 }
 
 void Type(QLineEdit* field, const QString& text) {

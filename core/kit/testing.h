@@ -69,6 +69,10 @@ template <class T> T* Find(const QObject* root, const QString& name) {
   return w;
 }
 
+// The name a screen reader gives a control: its accessible name, else the
+// text of the label beside it whose buddy it is (empty when it has neither).
+QString SpokenName(const QWidget* control);
+
 // Replaces a field's text as a user would (select all, type), through the
 // keyboard so that key actions see each key.
 void Type(QLineEdit* field, const QString& text);

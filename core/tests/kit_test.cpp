@@ -1,16 +1,22 @@
 // The page kit: filter, key variants, guard and dialogs.
 #include <QApplication>
 #include <QComboBox>
+#include <QDir>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
+#include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/errors.h"
@@ -322,6 +328,82 @@ private slots:
     const double fill = luminance(p.color(QPalette::Disabled, QPalette::Base));
     const double ratio = (std::max(text, fill) + 0.05) / (std::min(text, fill) + 0.05);
     QVERIFY2(ratio >= 4.5, qPrintable(QString::number(ratio)));
+  }
+
+  // Every text is read before any is scaled; a field without a list stays as
+  // typed.
+  void readInReadsFirstThenScales() {
+    Bench bench;
+    auto* units = new QComboBox(&bench);
+    units->addItems({"kHz", "MHz"});
+    units->setCurrentIndex(1);
+    constexpr std::array<quelm::UnitFactor, 2> table = {quelm::Times(3), quelm::Times(6)};
+    bench.field->setText("2.5");
+    bench.partner->setText("7");
+    const auto [f, n] = kit::ReadIn({{bench.field, units, table}, {bench.partner}});
+    QVERIFY(f == 2500000);
+    QVERIFY(n == 7);
+    bench.partner->setText("1.2.3");
+    bench.field->setText("1" + QString(4930, QLatin1Char('0'))); // in MHz it would overflow
+    try {
+      kit::ReadIn({{bench.field, units, table}, {bench.partner}});
+      QFAIL("no fault");
+    } catch (const quelm::CalcError& error) {
+      QCOMPARE(error.kind(), quelm::FaultKind::Conversion);
+    }
+  }
+
+  // Memo lines by index: one line changes, a missing one is added.
+  void writeLineReplacesOneLine() {
+    QPlainTextEdit memo;
+    memo.setPlainText("a\nb\nc");
+    kit::WriteLine(&memo, 1, "新しい行");
+    kit::WriteLine(&memo, 0, "");
+    QCOMPARE(memo.toPlainText(), QString("\n新しい行\nc"));
+    kit::WriteLine(&memo, 4, "e");
+    QCOMPARE(memo.toPlainText(), QString("\n新しい行\nc\n\ne"));
+  }
+
+  void gridCellsAreReadOnlyAndRowsExchangeInPlace() {
+    QTableWidget grid;
+    constexpr std::array<int, 2> widths = {80, 110};
+    kit::SetColumnWidths(&grid, widths);
+    kit::SetHeader(&grid, {"ＡＷＧ", "直径(mm)"});
+    kit::SetRow(&grid, 0, {"1", "7.348"});
+    kit::SetRow(&grid, 2, {"3", "5.827"});
+    QCOMPARE(grid.rowCount(), 3);
+    QCOMPARE(grid.columnWidth(1), 110);
+    QCOMPARE(grid.horizontalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+    QCOMPARE(grid.horizontalHeaderItem(1)->text(), QString("直径(mm)"));
+    QVERIFY(!(grid.item(0, 1)->flags() & Qt::ItemIsEditable));
+    QVERIFY(grid.item(0, 1)->flags() & Qt::ItemIsSelectable);
+    grid.setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid.selectRow(0);
+    kit::ExchangeRows(&grid, 0, 2);
+    QCOMPARE(grid.item(0, 0)->text(), QString("3"));
+    QCOMPARE(grid.item(2, 1)->text(), QString("7.348"));
+    QCOMPARE(grid.selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(grid.selectionModel()->selectedRows().first().row(), 0);
+    kit::ExchangeRows(&grid, 1, 2); // row 1 has no cells yet
+    QCOMPARE(grid.item(1, 1)->text(), QString("7.348"));
+    QCOMPARE(grid.item(2, 1)->text(), QString());
+    QVERIFY(!(grid.item(2, 1)->flags() & Qt::ItemIsEditable));
+  }
+
+  void pictureFillsTheLabel() {
+    QTemporaryFile svg(QDir::tempPath() + "/kit_test_XXXXXX.svg");
+    QVERIFY(svg.open());
+    svg.write("<svg xmlns='http://www.w3.org/2000/svg' width='20' height='10' viewBox='0 0 20 10'>"
+              "<rect width='20' height='10' fill='#ff0000'/></svg>");
+    svg.close();
+    QLabel label;
+    label.resize(40, 40);
+    kit::ShowPicture(&label, svg.fileName());
+    const QImage image = label.pixmap().toImage();
+    QCOMPARE(image.size(), QSize(40, 40) * label.devicePixelRatioF());
+    // Scaled to 40 × 20 and centred: red in the middle, clear above.
+    QCOMPARE(image.pixelColor(20, 20), QColor(Qt::red));
+    QCOMPARE(image.pixelColor(20, 5).alpha(), 0);
   }
 
   // The program's own path: a real modal box, closed by the "user".
