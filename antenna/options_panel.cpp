@@ -13,17 +13,21 @@ OptionsPanel::OptionsPanel(QWidget* parent) : QFrame(parent), ui(std::make_uniqu
 
 OptionsPanel::~OptionsPanel() = default;
 
-quelm::Real OptionsPanel::WaveSpeed() const { return antenna::WaveSpeed(ui->CheckBox1->isChecked()); }
+quelm::Real OptionsPanel::WaveSpeed() const { return antenna::WaveSpeed(ApproximateSpeed()); }
+
+bool OptionsPanel::ApproximateSpeed() const { return ui->CheckBox1->isChecked(); }
 
 void OptionsPanel::NormaliseShortening() {
-  if (antenna::NormaliseShortening(ui->ComboBox9->currentText().toStdString(), ui->CheckBox2->isChecked())
-          .uncheck)
+  if (antenna::NormaliseShortening(ShorteningText(), ShorteningEnabled()).uncheck)
     ui->CheckBox2->setChecked(false);
 }
 
 std::optional<quelm::Real> OptionsPanel::ShorteningFactor() const {
-  return antenna::NormaliseShortening(ui->ComboBox9->currentText().toStdString(), ui->CheckBox2->isChecked())
-      .factor;
+  return antenna::NormaliseShortening(ShorteningText(), ShorteningEnabled()).factor;
 }
+
+std::string OptionsPanel::ShorteningText() const { return ui->ComboBox9->currentText().toStdString(); }
+
+bool OptionsPanel::ShorteningEnabled() const { return ui->CheckBox2->isChecked(); }
 
 } // namespace antenna

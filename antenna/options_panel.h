@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "core/real.h"
 
@@ -24,6 +25,8 @@ public:
 
   // 300 while CheckBox1 is checked, 299.792458 otherwise (metre × megahertz).
   quelm::Real WaveSpeed() const;
+  // Whether CheckBox1 is checked: the speed taken as 300 000 km/s.
+  bool ApproximateSpeed() const;
 
   // What a calculation that uses the shortening factor does first: an empty
   // ComboBox9, or one that reads as 0, unchecks CheckBox2. ComboBox9 is read
@@ -33,6 +36,12 @@ public:
   // The factor that applies: ComboBox9's number while CheckBox2 is checked
   // and the number is not 0; otherwise none. Reads ComboBox9 as above.
   std::optional<quelm::Real> ShorteningFactor() const;
+
+  // The factor as it stands, for a calculation that reads it without
+  // normalising the panel: ComboBox9's text (UTF-8) and whether CheckBox2 is
+  // checked.
+  std::string ShorteningText() const;
+  bool ShorteningEnabled() const;
 
 private:
   std::unique_ptr<Ui::OptionsPanel> ui;

@@ -6,8 +6,12 @@
 #include <QTabBar>
 #include <QTabWidget>
 
+#include "antenna/analyzer_page.h"
+#include "antenna/effective_length_page.h"
+#include "antenna/field_strength_page.h"
 #include "antenna/options_panel.h"
 #include "antenna/wavelength_page.h"
+#include "antenna/wire_page.h"
 #include "app/home_page.h"
 #include "coil_design/loop_page.h"
 #include "coil_design/solenoid_page.h"
@@ -129,10 +133,10 @@ void TForm1::BuildPageTree() {
   auto* options = new antenna::OptionsPanel(TabSheet1);
   options->move(15, 418);
   AddPage(PageControl8, "TabSheet24", " 波長と周波数 ", new antenna::WavelengthPage(options));
-  AddPage(PageControl8, "TabSheet30", " ワイヤーアンテナ ");   // short wire antennas
-  AddPage(PageControl8, "TabSheet25", " 実効長(高) ");         // effective length and height
-  AddPage(PageControl8, "TabSheet29", " 電界強度 ");           // field strength
-  AddPage(PageControl8, "TabSheet31", "アンテナアナライザー"); // antenna analyzer
+  AddPage(PageControl8, "TabSheet30", " ワイヤーアンテナ ", new antenna::WirePage(options));
+  AddPage(PageControl8, "TabSheet25", " 実効長(高) ", new antenna::EffectiveLengthPage(options));
+  AddPage(PageControl8, "TabSheet29", " 電界強度 ", new antenna::FieldStrengthPage(options));
+  AddPage(PageControl8, "TabSheet31", "アンテナアナライザー", new antenna::AnalyzerPage);
 
   // 2 同調回路設計
   QTabWidget* PageControl7 = SubControl(TabSheet2, "PageControl7", {15, 7, 678, 465}, 15);

@@ -1,33 +1,13 @@
 #include "app/home_page.h"
 
-#include <QDesktopServices>
 #include <QTabBar>
-#include <QUrl>
 
-#include "app/links.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
+#include "core/kit/links.h"
 #include "ui_home_page.h"
 
 namespace app {
-
-namespace {
-
-// A link label: blue, underlined, hand pointer.
-void MakeLink(QLabel* label, const QString& text) {
-  label->setText(text);
-  QFont font = label->font();
-  font.setUnderline(true);
-  label->setFont(font);
-  QPalette palette = label->palette();
-  palette.setColor(QPalette::WindowText, Qt::blue);
-  label->setPalette(palette);
-}
-
-// The desktop opens the address; a missing handler is not our concern.
-void OpenThroughDesktop(const QString& address) { (void)QDesktopServices::openUrl(QUrl(address)); }
-
-} // namespace
 
 HomePage::HomePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::HomePage>()) {
   ui->setupUi(this);
@@ -41,8 +21,8 @@ HomePage::HomePage(QWidget* parent) : QWidget(parent), ui(std::make_unique<Ui::H
   for (QLabel* paragraph : {ui->captionNotice1, ui->captionNotice2, ui->captionNotice3, ui->Label103})
     paragraph->setFont(kit::ProgramFont(13));
 
-  MakeLink(ui->Label103, QString::fromUtf8(links::kInformationPage));
-  MakeLink(ui->Label62, QString::fromUtf8(links::kContactAddress));
+  kit::ShowAsLink(ui->Label103, QString::fromUtf8(links::kInformationPage));
+  kit::ShowAsLink(ui->Label62, QString::fromUtf8(links::kContactAddress));
 
   kit::OnDoubleClick(ui->Label60, [this] { Label60DblClick(); });
   kit::OnLabelClick(ui->Label103, [this] { Label103Click(); });
@@ -56,12 +36,11 @@ QTabWidget* HomePage::PageControl4() const { return ui->PageControl4; }
 void HomePage::Label60DblClick() { ui->Image2->setVisible(ui->Image2->isHidden()); }
 
 void HomePage::Label103Click() {
-  OpenThroughDesktop(QString::fromUtf8(links::kInformationPage) +
-                     QString::fromUtf8(links::kInformationQuery));
+  kit::OpenLink(QString::fromUtf8(links::kInformationPage) + QString::fromUtf8(links::kInformationQuery));
 }
 
 void HomePage::Label62Click() {
-  OpenThroughDesktop(QStringLiteral("mailto:") + QString::fromUtf8(links::kContactAddress));
+  kit::OpenLink(QStringLiteral("mailto:") + QString::fromUtf8(links::kContactAddress));
 }
 
 } // namespace app

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QCompleter>
+#include <QDesktopServices>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -21,6 +22,7 @@
 #include <QTableWidget>
 #include <QTextBlock>
 #include <QTextCursor>
+#include <QUrl>
 #include <algorithm>
 #include <cmath>
 
@@ -403,9 +405,17 @@ void SetRadioIndex(QGroupBox* group, int index) {
     buttons[index]->setChecked(true);
 }
 
-void Write(QLineEdit* field, const std::string& utf8) { field->setText(QString::fromStdString(utf8)); }
+namespace {
 
-void Write(QLabel* label, const std::string& utf8) { label->setText(QString::fromStdString(utf8)); }
+QString FromUtf8(std::string_view utf8) {
+  return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+} // namespace
+
+void Write(QLineEdit* field, std::string_view utf8) { field->setText(FromUtf8(utf8)); }
+
+void Write(QLabel* label, std::string_view utf8) { label->setText(FromUtf8(utf8)); }
 
 void Blank(QLineEdit* field) { field->setText(QStringLiteral(" ")); }
 
@@ -570,6 +580,26 @@ Colour PaintedColour(const QWidget* field) {
   const QVariant v = field->property(kColourProperty);
   return v.isValid() ? static_cast<Colour>(v.toInt()) : Colour::Window;
 }
+
+void EnableField(QWidget* field, bool enabled) {
+  field->setEnabled(enabled);
+  Paint(field, enabled ? Colour::Window : Colour::ButtonFace);
+}
+
+// ---- Links --------------------------------------------------------------------
+
+void ShowAsLink(QLabel* label, const QString& text) {
+  label->setText(text);
+  QFont font = label->font();
+  font.setUnderline(true);
+  label->setFont(font);
+  QPalette palette = label->palette();
+  palette.setColor(QPalette::WindowText, Qt::blue);
+  label->setPalette(palette);
+  label->setCursor(Qt::PointingHandCursor);
+}
+
+void OpenLink(const QString& address) { (void)QDesktopServices::openUrl(QUrl(address)); }
 
 // ---- A radio group that picks the solved quantity ---------------------------
 

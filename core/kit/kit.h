@@ -156,8 +156,8 @@ template <std::size_t N> std::array<Real, N> ReadIn(const InUnit (&fields)[N]) {
 int RadioIndex(const QGroupBox* group);
 void SetRadioIndex(QGroupBox* group, int index);
 
-void Write(QLineEdit* field, const std::string& utf8);
-void Write(QLabel* label, const std::string& utf8);
+void Write(QLineEdit* field, std::string_view utf8);
+void Write(QLabel* label, std::string_view utf8);
 // The blank result: a single ASCII space.
 void Blank(QLineEdit* field);
 // A calculation refused for a zero (or empty) input: its result field is
@@ -191,6 +191,18 @@ void FocusSelectAll(QLineEdit* field);
 enum class Colour { Window, ButtonFace, Light3D };
 void Paint(QWidget* field, Colour colour);
 Colour PaintedColour(const QWidget* field);
+// A field that an option switches on and off: enabled on the window colour,
+// or disabled and painted button-face (its text is still there to read, and
+// a calculation still reads it).
+void EnableField(QWidget* field, bool enabled);
+
+// ---- Links --------------------------------------------------------------------
+
+// A label shown as a link: blue, underlined, hand pointer, showing `text`.
+void ShowAsLink(QLabel* label, const QString& text);
+// Hands the whole address (path and query as given) to the desktop, which
+// opens it in its web or mail handler; a desktop without one does nothing.
+void OpenLink(const QString& address);
 
 // ---- A radio group that picks the solved quantity ---------------------------
 

@@ -1,6 +1,7 @@
 // The page kit: filter, key variants, guard and dialogs.
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QDir>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -14,6 +15,7 @@
 #include <QTemporaryFile>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <array>
@@ -59,6 +61,16 @@ struct Bench : QWidget {
     QApplication::setActiveWindow(this);
     QVERIFY(QTest::qWaitForWindowActive(this));
   }
+};
+
+// Records the addresses handed to the desktop.
+class UrlRecorder : public QObject {
+  Q_OBJECT
+public slots:
+  void open(const QUrl& url) { opened << url; }
+
+public:
+  QList<QUrl> opened;
 };
 
 } // namespace
@@ -301,6 +313,31 @@ private slots:
     QCOMPARE(bench.field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Midlight));
     kit::Paint(bench.field, kit::Colour::Window);
     QCOMPARE(bench.field->palette().color(QPalette::Base), QApplication::palette().color(QPalette::Base));
+  }
+
+  void enableFieldSwitchesStateAndColourTogether() {
+    Bench bench;
+    kit::EnableField(bench.field, false);
+    QVERIFY(!bench.field->isEnabled());
+    QCOMPARE(kit::PaintedColour(bench.field), kit::Colour::ButtonFace);
+    kit::EnableField(bench.field, true);
+    QVERIFY(bench.field->isEnabled());
+    QCOMPARE(kit::PaintedColour(bench.field), kit::Colour::Window);
+  }
+
+  // The whole address, query included, goes to the desktop's handler.
+  void linksAreShownAndOpenedThroughTheDesktop() {
+    QLabel label;
+    kit::ShowAsLink(&label, "https://example.org/page/");
+    QCOMPARE(label.text(), QString("https://example.org/page/"));
+    QVERIFY(label.font().underline());
+    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(Qt::blue));
+    QCOMPARE(label.cursor().shape(), Qt::PointingHandCursor);
+    UrlRecorder recorder;
+    QDesktopServices::setUrlHandler("https", &recorder, "open");
+    kit::OpenLink("https://example.org/page/?v=1");
+    QDesktopServices::unsetUrlHandler("https");
+    QCOMPARE(recorder.opened, (QList<QUrl>{QUrl("https://example.org/page/?v=1")}));
   }
 
   // A solved value in a disabled field stays a result to read: its text
