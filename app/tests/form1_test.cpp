@@ -1,5 +1,4 @@
 // The window: its page tree, start state, navigation, hot spots and links.
-#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
@@ -327,14 +326,9 @@ private slots:
                          qobject_cast<QPlainTextEdit*>(w) || qobject_cast<QTableWidget*>(w);
       if (!input || qobject_cast<QComboBox*>(w->parentWidget()))
         continue; // an editable list's own line edit speaks through the list
-      // The given name, else what the accessibility layer derives (a buddy
-      // label, or the group's title). On Linux a list's spoken name is its
-      // current item, so a list must carry a name of its own.
-      QString name = w->accessibleName().trimmed();
-      if (name.isEmpty() && !qobject_cast<QComboBox*>(w)) {
-        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
-        name = face ? face->text(QAccessible::Name).trimmed() : QString();
-      }
+      // Its own name, or its caption label as its buddy (not a group's title,
+      // which does not tell two fields apart).
+      const QString name = kit::testing::SpokenName(w).trimmed();
       if (name.isEmpty()) {
         missing << w->objectName();
         continue;
