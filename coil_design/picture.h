@@ -6,7 +6,7 @@ class QLabel;
 
 namespace coil_design {
 
-// Draws an SVG picture from the resources into a label, scaled to fit.
+// Draws an SVG picture from this library's resources into a label (kit::ShowPicture).
 void ShowPicture(QLabel* label, const QString& resource);
 
 } // namespace coil_design
