@@ -26,6 +26,11 @@
 #include "coil_eval/skin_effect_page.h"
 #include "core/kit/font.h"
 #include "core/kit/kit.h"
+#include "detector/capacitor_marking_page.h"
+#include "detector/colour_code_page.h"
+#include "detector/diode_simulation_page.h"
+#include "detector/earphone_page.h"
+#include "detector/envelope_page.h"
 #include "tuning/range_page.h"
 #include "tuning/resonance_page.h"
 #include "varicap/varicap_page.h"
@@ -100,11 +105,12 @@ TForm1::TForm1(QWidget* parent) : QWidget(parent, Qt::Window) {
   kit::OnClick(Button1, [this] { Button1Click(); });
 
   connect(PageControl1, &QTabWidget::currentChanged, this, [this] {
-    if (PageControl1->currentWidget() == Sheet("TabSheet4"))
-      TabSheet4Show();
     if (!selectingFromCode)
       PageControl1Change();
   });
+  // Page 6's show action, whoever makes it visible: the user's tab, a
+  // selection from code, a hot spot, the window shown on it.
+  kit::OnShow(Sheet("TabSheet4"), [this] { TabSheet4Show(); });
 
   WireHomePage();
   FormCreate();
@@ -162,11 +168,14 @@ void TForm1::BuildPageTree() {
 
   // 6 検波・出力回路
   QTabWidget* PageControl6 = SubControl(TabSheet4, "PageControl6", {15, 8, 678, 465}, 12);
-  AddPage(PageControl6, "TabSheet26", " 包絡線検波 ");
-  AddPage(PageControl6, "TabSheet32", "ダイオード・シミュレーション");
-  AddPage(PageControl6, "TabSheet19", " 抵抗器カラーコード");
-  AddPage(PageControl6, "TabSheet27", "コンデンサー容量表示");
-  AddPage(PageControl6, "TabSheet21", " イヤホン ");
+  auto* envelope = new detector::EnvelopePage; // its unit lists' action is shared with the diode page
+  colourCode = new detector::ColourCodePage;   // updated by page 6's show action
+  AddPage(PageControl6, "TabSheet26", " 包絡線検波 ", envelope);
+  AddPage(PageControl6, "TabSheet32", "ダイオード・シミュレーション",
+          new detector::DiodeSimulationPage(envelope));
+  AddPage(PageControl6, "TabSheet19", " 抵抗器カラーコード", colourCode);
+  AddPage(PageControl6, "TabSheet27", "コンデンサー容量表示", new detector::CapacitorMarkingPage);
+  AddPage(PageControl6, "TabSheet21", " イヤホン ", new detector::EarphonePage);
 
   // The window opens on the home page, every sub-control on its first page.
   PageControl1->setCurrentWidget(Sheet("TabSheet20"));
@@ -211,7 +220,10 @@ void TForm1::PageControl1Change() {
     home->PageControl4()->setCurrentIndex(0);
 }
 
-void TForm1::TabSheet4Show() { emit TabSheet4Shown(); }
+void TForm1::TabSheet4Show() {
+  colourCode->TabSheet4Show();
+  emit TabSheet4Shown();
+}
 
 void TForm1::Button1Click() { close(); }
 

@@ -9,6 +9,9 @@ class QTabWidget;
 namespace app {
 class HomePage;
 }
+namespace detector {
+class ColourCodePage;
+}
 
 class TForm1 : public QWidget {
   Q_OBJECT
@@ -23,7 +26,7 @@ public:
 
   // The user selected another top tab.
   void PageControl1Change();
-  // Page "6 検波・出力回路" became visible.
+  // Page "6 検波・出力回路" became visible: the colour code page's update.
   void TabSheet4Show();
   void Button1Click();
 
@@ -52,5 +55,6 @@ private:
   QTabWidget* PageControl1 = nullptr;
   QPushButton* Button1 = nullptr;
   app::HomePage* home = nullptr;
+  detector::ColourCodePage* colourCode = nullptr;
   bool selectingFromCode = false;
 };

@@ -254,7 +254,7 @@ void RunDiodeSimulation(DiodeMode mode, const DiodeInputs& in, const MemoWriter&
   // The value of an estimate, or the message of one that did not converge.
   const auto converged = [&](const Estimate& e, int line, const char* quantity) {
     if (!e.Converged())
-      stop(line, std::string("no convergence: ") + quantity);
+      stop(line, std::string(kNoConvergence) + quantity);
     return e.Converged();
   };
   switch (mode) {

@@ -104,8 +104,10 @@ Estimate SeriesDiodeCurrent(double ro, double vt, double is, double v, bool reve
 
 // ---- The page's four simulations ----
 
-// In the order of the mode list.
 enum class DiodeMode { DcCurrent, InputConductance, LoadedSource, SeriesCircuit };
+// The mode list's items in order.
+inline constexpr std::array<DiodeMode, 4> kDiodeModes = {DiodeMode::DcCurrent, DiodeMode::InputConductance,
+                                                         DiodeMode::LoadedSource, DiodeMode::SeriesCircuit};
 
 // Which of the mode-dependent fields a mode reads (Is, VT and Ro are always
 // shown as read).
@@ -144,10 +146,14 @@ inline constexpr const char* kBlankLine = " ";
 // Receives each memo line as soon as it is known: line index 0-5 and text.
 using MemoWriter = std::function<void(int line, const std::string& text)>;
 
+// The line of an iteration that stopped with its estimates still apart,
+// followed by the quantity ("収束しません: Vc").
+inline constexpr const char* kNoConvergence = "収束しません: ";
+
 // Runs one simulation and writes its lines in order. Lines the mode does not
 // write keep their text. Missing inputs write the mode's "req. ..." message
 // into line 0 and blank lines 1-5; so does an iteration that did not
-// converge, with "no convergence: " and the quantity (Idc or Vc). A fault
+// converge, with kNoConvergence and the quantity (Idc or Vc). A fault
 // throws quelm::CalcError after the lines before it were written.
 void RunDiodeSimulation(DiodeMode mode, const DiodeInputs& in, const MemoWriter& write);
 

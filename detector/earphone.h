@@ -42,11 +42,4 @@ inline constexpr std::array<EarphoneCurve, 2> kEarphoneCurves = {{
     {"セラミックイヤホン", 0x0000FF, 200, CeramicEarphoneKiloohms},
 }};
 
-// The report pages the two links open (path and query; the host is the
-// program's configuration). Each link label shows its address without the
-// query.
-inline constexpr const char* kCeramicReportPath = "/report/s100.htm";
-inline constexpr const char* kCrystalReportPath = "/report/s200.htm";
-inline constexpr const char* kReportQuery = "?v=QUELM20";
-
 } // namespace detector

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDesktopServices>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -252,6 +253,44 @@ private slots:
     // the home sub-page is still as it was.
     form->SelectPage(Tabs(form.get(), "PageControl1"), Find<QWidget>(form.get(), "TabSheet20"));
     QCOMPARE(Tabs(form.get(), "PageControl4")->currentIndex(), 1);
+  }
+
+  // Page 6's show action runs whenever the page becomes visible, whoever
+  // selects it, and updates the colour code page; a change of its sub-page
+  // or a selection of the page already in front does not run it.
+  void pageSixRunsItsShowActionWheneverItBecomesVisible() {
+    QTabWidget* pc1 = Tabs(form.get(), "PageControl1");
+    QWidget* page6 = Find<QWidget>(form.get(), "TabSheet4");
+    QWidget* home = Find<QWidget>(form.get(), "TabSheet20");
+    auto* resistance = Find<QLineEdit>(form.get(), "Edit9");
+    QSignalSpy shown(form.get(), &TForm1::TabSheet4Shown);
+    QCOMPARE(resistance->text(), QString());
+    ClickTab(pc1, 5); // the user's click
+    QCOMPARE(shown.count(), 1);
+    QCOMPARE(resistance->text(), QString("200 kΩ"));
+    ClickTab(Tabs(form.get(), "PageControl6"), 4);
+    form->SelectPage(pc1, page6);
+    QCOMPARE(shown.count(), 1);
+    // The third band changed from code (no update of its own), then the page
+    // shown again by each way there is.
+    kit::SetRadioIndex(Find<QGroupBox>(form.get(), "RadioGroup3"), 2);
+    form->SelectPage(pc1, home);
+    form->SelectPage(pc1, page6); // from code
+    QCOMPARE(shown.count(), 2);
+    QCOMPARE(resistance->text(), QString("2 kΩ"));
+    pc1->setCurrentWidget(home);
+    pc1->setCurrentWidget(page6); // bypassing the helper
+    QCOMPARE(shown.count(), 3);
+    pc1->tabBar()->setFocus();
+    QTest::keyClick(pc1->tabBar(), Qt::Key_Right);
+    QTest::keyClick(pc1->tabBar(), Qt::Key_Left); // the keyboard
+    QCOMPARE(shown.count(), 4);
+    form->hide();
+    form->show(); // the window shown on it
+    QCOMPARE(shown.count(), 5);
+    form->SelectPage(pc1, home);
+    QTest::mouseClick(Find<QLabel>(form.get(), "Label55"), Qt::LeftButton); // a hot spot
+    QCOMPARE(shown.count(), 6);
   }
 
   void theHotSpotsLieOverTheSchematic() {

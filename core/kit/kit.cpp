@@ -367,6 +367,38 @@ void OnDoubleClick(QWidget* widget, Handler handler) {
   new MouseAction(widget, MouseAction::DoubleClick, std::move(handler));
 }
 
+void OnTextChange(QLineEdit* field, Handler handler) {
+  QObject::connect(field, &QLineEdit::textChanged, field,
+                   [field, handler = std::move(handler)] { Guard(field, handler); });
+}
+
+namespace {
+
+// Runs an action when its widget is shown by the program (a spontaneous show
+// comes from the window system: a minimised window restored).
+class ShowAction : public QObject {
+public:
+  ShowAction(QWidget* target, Handler handler)
+      : QObject(target), target_(target), handler_(std::move(handler)) {
+    target->installEventFilter(this);
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == target_ && event->type() == QEvent::Show && !event->spontaneous())
+      Guard(target_, handler_);
+    return false;
+  }
+
+private:
+  QWidget* target_;
+  Handler handler_;
+};
+
+} // namespace
+
+void OnShow(QWidget* widget, Handler handler) { new ShowAction(widget, std::move(handler)); }
+
 // ---- Reading and writing ----------------------------------------------------
 
 Real Read(const QLineEdit* field) { return quelm::ReadNumber(field->text().toStdString()); }
@@ -559,16 +591,25 @@ QColor ReadableDisabledText(const QPalette& standard) {
   return text;
 }
 
+// A system colour by its role in the application's palette.
+QColor SystemColour(const QPalette& standard, Colour colour) {
+  switch (colour) {
+  case Colour::ButtonFace:
+    return standard.color(QPalette::Button);
+  case Colour::Light3D:
+    return standard.color(QPalette::Midlight);
+  case Colour::Window:
+    break;
+  }
+  return standard.color(QPalette::Base);
+}
+
 } // namespace
 
 void Paint(QWidget* field, Colour colour) {
   QPalette palette = field->palette();
   const QPalette standard = QApplication::palette(field);
-  QColor fill = standard.color(QPalette::Base);
-  if (colour == Colour::ButtonFace)
-    fill = standard.color(QPalette::Button);
-  else if (colour == Colour::Light3D)
-    fill = standard.color(QPalette::Midlight);
+  const QColor fill = SystemColour(standard, colour);
   for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
     palette.setColor(group, QPalette::Base, fill);
   palette.setColor(QPalette::Disabled, QPalette::Text, ReadableDisabledText(standard));
@@ -584,6 +625,69 @@ Colour PaintedColour(const QWidget* field) {
 void EnableField(QWidget* field, bool enabled) {
   field->setEnabled(enabled);
   Paint(field, enabled ? Colour::Window : Colour::ButtonFace);
+}
+
+namespace {
+
+// Fills its widget and draws a thin frame before the widget paints its own
+// text over them.
+class SwatchPainter : public QObject {
+public:
+  explicit SwatchPainter(QWidget* target) : QObject(target), target_(target) {
+    setObjectName(kName);
+    target->installEventFilter(this);
+  }
+  // The painter of a swatch (its child by this name), if it has one yet.
+  static SwatchPainter* Of(const QWidget* swatch) {
+    return static_cast<SwatchPainter*>(swatch->findChild<QObject*>(kName, Qt::FindDirectChildrenOnly));
+  }
+  void SetFill(const QColor& fill) {
+    fill_ = fill;
+    target_->update();
+  }
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched == target_ && event->type() == QEvent::Paint) {
+      QPainter painter(target_);
+      painter.fillRect(target_->rect(), fill_);
+      painter.setPen(QColor(0x40, 0x40, 0x40));
+      painter.drawRect(target_->rect().adjusted(0, 0, -1, -1));
+    }
+    return false;
+  }
+
+private:
+  static constexpr const char* kName = "quelmSwatchPainter";
+  QWidget* target_;
+  QColor fill_;
+};
+
+QColor Rgb(std::uint32_t rgb) {
+  return QColor(static_cast<int>((rgb >> 16) & 0xFFU), static_cast<int>((rgb >> 8) & 0xFFU),
+                static_cast<int>(rgb & 0xFFU));
+}
+
+void PaintSwatchIn(QWidget* swatch, const QColor& fill, std::uint32_t text) {
+  SwatchPainter* painter = SwatchPainter::Of(swatch);
+  if (!painter)
+    painter = new SwatchPainter(swatch);
+  swatch->setAutoFillBackground(false);
+  QPalette palette = swatch->palette();
+  for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+    palette.setColor(group, QPalette::WindowText, Rgb(text));
+  swatch->setPalette(palette);
+  painter->SetFill(fill);
+}
+
+} // namespace
+
+void PaintSwatch(QWidget* swatch, std::uint32_t rgb, std::uint32_t text) {
+  PaintSwatchIn(swatch, Rgb(rgb), text);
+}
+
+void PaintSwatch(QWidget* swatch, Colour colour, std::uint32_t text) {
+  PaintSwatchIn(swatch, SystemColour(QApplication::palette(swatch), colour), text);
 }
 
 // ---- Links --------------------------------------------------------------------

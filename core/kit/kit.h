@@ -11,6 +11,7 @@
 #include <QString>
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <initializer_list>
 #include <span>
@@ -113,6 +114,13 @@ void OnCheck(QAbstractButton* box, Handler handler);
 void OnLabelClick(QWidget* widget, Handler handler);
 // A double click on a label or picture.
 void OnDoubleClick(QWidget* widget, Handler handler);
+// The change action of a field that is not filtered: runs (guarded) on every
+// change of its text, by typing, pasting or a write from code.
+void OnTextChange(QLineEdit* field, Handler handler);
+// The show action of a page: runs (guarded) each time the widget becomes
+// visible, whoever showed it (its tab picked by the user or from code, its
+// window shown), but not when a minimised window comes back.
+void OnShow(QWidget* widget, Handler handler);
 
 // ---- Reading and writing ----------------------------------------------------
 
@@ -195,6 +203,14 @@ Colour PaintedColour(const QWidget* field);
 // or disabled and painted button-face (its text is still there to read, and
 // a calculation still reads it).
 void EnableField(QWidget* field, bool enabled);
+
+// A label or panel used as a colour swatch: filled with an exact colour
+// (0xRRGGBB) inside a thin dark frame, so that light fills (white, silver,
+// yellow) stand out from the page; its own text is drawn over the fill in
+// the colour `text`.
+void PaintSwatch(QWidget* swatch, std::uint32_t rgb, std::uint32_t text = 0);
+// The same in a system colour (button face: a band that is not there).
+void PaintSwatch(QWidget* swatch, Colour colour, std::uint32_t text = 0);
 
 // ---- Links --------------------------------------------------------------------
 

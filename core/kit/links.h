@@ -13,5 +13,13 @@ inline constexpr const char* kContactAddress = "quelm@example.org";
 // antenna circuit).
 inline constexpr const char* kAnalyzerReport = "https://quelm.example.org/antenna-analyzer/";
 inline constexpr const char* kAnalyzerQuery = "?v=QUELM18";
+// An outside reference page about germanium radios (the diode simulation
+// page's "探検 ゲルマラジオ").
+inline constexpr const char* kGermaniumRadioPage = "https://germanium.example.org/germanium/index.html";
+// The measured characteristics of the two earphones (the earphone page), both
+// on one site and opened with one query.
+inline constexpr const char* kCeramicEarphoneReport = "https://quelm.example.org/report/s100.htm";
+inline constexpr const char* kCrystalEarphoneReport = "https://quelm.example.org/report/s200.htm";
+inline constexpr const char* kEarphoneReportQuery = "?v=QUELM20";
 
 } // namespace links

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryFile>
 #include <QTest>
@@ -302,6 +303,62 @@ private slots:
     QCOMPARE(runs, 0);
     kit::testing::Pick(combo, 0);
     QCOMPARE(runs, 1);
+  }
+
+  // An unfiltered field keeps every text; its action sees each change.
+  void textChangeRunsOnTypingAndWritesFromCode() {
+    Bench bench;
+    kit::OnTextChange(bench.field, [&] { bench.log << bench.field->text(); });
+    QTest::keyClicks(bench.field, "2a");
+    bench.field->setText("x.");
+    QCOMPARE(bench.log, (QStringList{"2", "2a", "x."}));
+  }
+
+  // A page's show action, whoever shows it; a page already in front, another
+  // page, or a window restored from the taskbar does not run it.
+  void showActionRunsWhenThePageBecomesVisible() {
+    QTabWidget tabs;
+    auto* first = new QWidget;
+    auto* second = new QWidget;
+    tabs.addTab(first, "1");
+    tabs.addTab(second, "2");
+    int runs = 0;
+    kit::OnShow(second, [&] { ++runs; });
+    tabs.setCurrentIndex(1); // the window is not shown yet: the page is not visible
+    QCOMPARE(runs, 0);
+    tabs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&tabs));
+    QCOMPARE(runs, 1);
+    tabs.setCurrentIndex(1);
+    QCOMPARE(runs, 1);
+    tabs.setCurrentIndex(0);
+    tabs.setCurrentIndex(1);
+    QCOMPARE(runs, 2);
+    tabs.showMinimized();
+    tabs.showNormal();
+    QCOMPARE(runs, 2);
+    tabs.hide();
+    tabs.show();
+    QCOMPARE(runs, 3);
+  }
+
+  // The fill in its exact colour, inside a frame that sets white apart from
+  // the page; the text in its own colour.
+  void swatchesFillExactlyInsideAFrame() {
+    QLabel label(QStringLiteral("■"));
+    label.resize(30, 20);
+    label.setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    kit::PaintSwatch(&label, 0xD9D262U, 0x00FFFFU);
+    QImage image = label.grab().toImage();
+    QCOMPARE(image.pixelColor(24, 12), QColor(0xD9, 0xD2, 0x62));
+    QCOMPARE(label.palette().color(QPalette::WindowText), QColor(0x00, 0xFF, 0xFF));
+    kit::PaintSwatch(&label, 0xFFFFFFU);
+    image = label.grab().toImage();
+    QCOMPARE(image.pixelColor(24, 12), QColor(Qt::white));
+    QVERIFY(qGray(image.pixelColor(24, 0).rgb()) < 128);
+    QVERIFY(qGray(image.pixelColor(29, 12).rgb()) < 128);
+    kit::PaintSwatch(&label, kit::Colour::ButtonFace);
+    QCOMPARE(label.grab().toImage().pixelColor(24, 12), QApplication::palette().color(QPalette::Button));
   }
 
   void paintUsesThePaletteRoles() {

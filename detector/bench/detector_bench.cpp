@@ -94,7 +94,7 @@ BENCHMARK_CAPTURE(Run, LoadedSourceDefaults, DiodeMode::LoadedSource, Defaults()
 // Settles after about 9200 secant steps, the slowest run that settles.
 BENCHMARK_CAPTURE(Run, LoadedSourceSlowSettling, DiodeMode::LoadedSource, FarSource(5000))
     ->Unit(benchmark::kMillisecond);
-// Meets the step limit still far from the root: "no convergence: Vc".
+// Meets the step limit still far from the root: "収束しません: Vc".
 BENCHMARK_CAPTURE(Run, LoadedSourceStepLimit, DiodeMode::LoadedSource, FarSource(100000))
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, LoadedSourceSlowestFound, DiodeMode::LoadedSource, SlowestFound())

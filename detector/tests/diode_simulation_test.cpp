@@ -165,7 +165,7 @@ INSTANTIATE_TEST_SUITE_P(Modes, ModeTest, ::testing::Values(
           {{0, "Vc = 5.841V   (Vc/Vi = 34.36%)"}, {1, "Vo = 5.582V   (Vo/Vi = 32.84%)"}, {2, "Po = 3.116mW"}}, ""},
   ModeRow{"LoadedSlowSettling", kLoaded, FarSource,
           {{0, "Vc = 813.7mV   (Vc/Vi = 0.02%)"}, {1, "Vo = 2.541mV   (Vo/Vi = 0%)"}, {2, "Po = 6.454μW"}}, ""},
-  ModeRow{"LoadedNoConvergence", kLoaded, FartherSource, Refused("no convergence: Vc"), ""},
+  ModeRow{"LoadedNoConvergence", kLoaded, FartherSource, Refused("収束しません: Vc"), ""},
   ModeRow{"DcNeedsVt", kDc, [](In& in) { in.vt = 0; }, Refused("req. Ist>0 TV>0 Vc>0"), ""},
   ModeRow{"GNeedsRo", kG, [](In& in) { in.ro = 0; }, Refused("req. Ist>0 TV>0 Ro>0 Vc>0"), ""},
   ModeRow{"LoadedNeedsVi", kLoaded, [](In& in) { in.vi = 0; }, Refused("req. Ist>0 TV>0 Ro>0 Vi>0"), ""},
