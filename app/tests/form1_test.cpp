@@ -1,7 +1,6 @@
 // The window: its page tree, start state, navigation, hot spots and links.
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,17 +20,9 @@
 #include "core/kit/testing.h"
 
 using kit::testing::Find;
+using kit::testing::UrlRecorder;
 
 namespace {
-
-// Captures what the program asks the desktop to open.
-class UrlRecorder : public QObject {
-  Q_OBJECT
-public:
-  QList<QUrl> opened;
-public slots:
-  void open(const QUrl& url) { opened << url; }
-};
 
 QTabWidget* Tabs(const QObject* root, const char* name) { return Find<QTabWidget>(root, name); }
 
@@ -317,17 +308,13 @@ private slots:
   }
 
   void linksGoToTheDesktop() {
-    UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("https", &recorder, "open");
-    QDesktopServices::setUrlHandler("mailto", &recorder, "open");
+    UrlRecorder recorder({QStringLiteral("https"), QStringLiteral("mailto")});
     Tabs(form.get(), "PageControl4")->setCurrentIndex(1);
     auto* info = Find<QLabel>(form.get(), "Label103");
     QTest::mouseClick(info, Qt::LeftButton);
     Tabs(form.get(), "PageControl4")->setCurrentIndex(2);
     auto* mail = Find<QLabel>(form.get(), "Label62");
     QTest::mouseClick(mail, Qt::LeftButton);
-    QDesktopServices::unsetUrlHandler("https");
-    QDesktopServices::unsetUrlHandler("mailto");
     QCOMPARE(recorder.opened.size(), 2);
     QCOMPARE(recorder.opened[0].toString(), info->text() + "?v=QUELM20");
     QVERIFY(!info->text().contains('?'));

@@ -28,14 +28,9 @@
 using kit::testing::Dialog;
 using kit::testing::Find;
 using kit::testing::RecordingSink;
+using kit::testing::Text;
 
 namespace {
-
-QString Text(const QWidget* page, const char* name) {
-  if (auto* field = page->findChild<QLineEdit*>(name))
-    return field->text();
-  return Find<QLabel>(page, name)->text();
-}
 
 bool Shown(const QWidget* page, const char* name) { return !Find<QLabel>(page, name)->isHidden(); }
 

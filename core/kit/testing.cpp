@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -45,6 +46,29 @@ QList<ShownBox> CloseRealBoxes(const std::function<void()>& action) {
   action();
   closer.stop();
   return shown;
+}
+
+UrlRecorder::UrlRecorder(const QStringList& schemes) : schemes_(schemes) {
+  for (const QString& scheme : schemes_)
+    QDesktopServices::setUrlHandler(scheme, this, "open");
+}
+
+UrlRecorder::~UrlRecorder() {
+  for (const QString& scheme : schemes_)
+    QDesktopServices::unsetUrlHandler(scheme);
+}
+
+QString Text(const QObject* root, const char* name) {
+  if (auto* field = root->findChild<QLineEdit*>(name))
+    return field->text();
+  return Find<QLabel>(root, name)->text();
+}
+
+QStringList Texts(const QObject* root, std::initializer_list<const char*> names) {
+  QStringList texts;
+  for (const char* name : names)
+    texts << Text(root, name);
+  return texts;
 }
 
 QString ZeroInputText() {

@@ -4,8 +4,11 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
+#include <QUrl>
 #include <QWidget>
 #include <functional>
+#include <initializer_list>
 #include <stdexcept>
 
 #include "core/kit/kit.h"
@@ -54,6 +57,25 @@ struct ShownBox {
   int icon = 0; // QMessageBox::Icon
   int buttons = 0;
 };
+
+// Records the addresses the program hands to the desktop for the given
+// schemes while it lives (QDesktopServices::setUrlHandler).
+class UrlRecorder : public QObject {
+  Q_OBJECT
+public:
+  explicit UrlRecorder(const QStringList& schemes = {QStringLiteral("https")});
+  ~UrlRecorder() override;
+  QList<QUrl> opened;
+public slots:
+  void open(const QUrl& url) { opened << url; }
+
+private:
+  QStringList schemes_;
+};
+
+// The text of a field or label by name (a field first).
+QString Text(const QObject* root, const char* name);
+QStringList Texts(const QObject* root, std::initializer_list<const char*> names);
 
 // The program's own path: runs `action` with the real dialogs, closes every
 // message box it raises with OK, one after the other, and returns what each

@@ -4,7 +4,6 @@
 // the earphone chart.
 #include <QApplication>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,20 +24,12 @@
 
 using kit::testing::Find;
 using kit::testing::RecordingSink;
+using kit::testing::Text;
+using kit::testing::Texts;
+using kit::testing::UrlRecorder;
 
 namespace {
 
-QString Text(const QWidget* page, const char* name) {
-  if (auto* field = page->findChild<QLineEdit*>(name))
-    return field->text();
-  return Find<QLabel>(page, name)->text();
-}
-QStringList Texts(const QWidget* page, std::initializer_list<const char*> names) {
-  QStringList texts;
-  for (const char* name : names)
-    texts << Text(page, name);
-  return texts;
-}
 void Type(const QWidget* page, const char* name, const QString& text) {
   kit::testing::Type(Find<QLineEdit>(page, name), text);
 }
@@ -50,14 +41,6 @@ QStringList Memo(const QWidget* page) {
   return Find<QPlainTextEdit>(page, "Memo_DiSim_Ans")->toPlainText().split('\n');
 }
 QColor Centre(QWidget* widget) { return widget->grab().toImage().pixelColor(widget->width() / 2, 4); }
-
-class UrlRecorder : public QObject {
-  Q_OBJECT
-public:
-  QStringList opened;
-public slots:
-  void open(const QUrl& url) { opened << url.toString(); }
-};
 
 QStringList EnvelopeOutputs(const QWidget* page) {
   return Texts(page, {"Label246", "Label247", "Label248", "Label257"});
@@ -247,7 +230,6 @@ private slots:
 
   void linksOpenTheirPagesThroughTheDesktop() {
     UrlRecorder recorder;
-    QDesktopServices::setUrlHandler("https", &recorder, "open");
     detector::DiodeSimulationPage diode;
     detector::EarphonePage earphone;
     for (QLabel* link : {Find<QLabel>(&diode, "Label331"), Find<QLabel>(&earphone, "Label174"),
@@ -255,14 +237,13 @@ private slots:
       QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
       QTest::mouseClick(link, Qt::LeftButton);
     }
-    QDesktopServices::unsetUrlHandler("https");
     QCOMPARE(Text(&diode, "Label331"), QString("探検 ゲルマラジオ"));
     QCOMPARE(recorder.opened.size(), 3);
-    QVERIFY(recorder.opened[0].endsWith("/germanium/index.html"));
-    QCOMPARE(recorder.opened[1], Text(&earphone, "Label174") + "?v=QUELM20");
-    QCOMPARE(recorder.opened[2], Text(&earphone, "Label179") + "?v=QUELM20");
-    QVERIFY(recorder.opened[1].endsWith("/report/s100.htm?v=QUELM20"));
-    QVERIFY(recorder.opened[2].endsWith("/report/s200.htm?v=QUELM20"));
+    QVERIFY(recorder.opened[0].toString().endsWith("/germanium/index.html"));
+    QCOMPARE(recorder.opened[1].toString(), Text(&earphone, "Label174") + "?v=QUELM20");
+    QCOMPARE(recorder.opened[2].toString(), Text(&earphone, "Label179") + "?v=QUELM20");
+    QVERIFY(recorder.opened[1].toString().endsWith("/report/s100.htm?v=QUELM20"));
+    QVERIFY(recorder.opened[2].toString().endsWith("/report/s200.htm?v=QUELM20"));
   }
 
   // Each curve is drawn where its impedance lies on the log axis.
